@@ -1,0 +1,106 @@
+#include "kvlib/AtomicFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "FaultyFileSystem.h"
+
+namespace kvlib {
+namespace {
+
+using test::FaultyFileSystem;
+using test::ReadFile;
+using test::Step;
+using test::TemporaryDirectory;
+using test::WriteFile;
+using ::testing::ElementsAre;
+
+mode_t ModeOf(const std::string& path) {
+  struct stat info {};
+  EXPECT_EQ(::stat(path.c_str(), &info), 0);
+  return info.st_mode & 07777;
+}
+
+TEST(AtomicFile, NewFileGetsContentAndUmaskPermissions) {
+  TemporaryDirectory dir;
+  const std::string path = dir.File("points.txt");
+  const mode_t previous = ::umask(022);
+  std::string error;
+  const bool written = WriteFileAtomically(path, "1,2,3\n", error);
+  ::umask(previous);
+  ASSERT_TRUE(written) << error;
+  EXPECT_EQ(ReadFile(path), "1,2,3\n");
+  EXPECT_EQ(ModeOf(path), 0644u);
+  EXPECT_THAT(dir.Names(), ElementsAre("points.txt"));
+}
+
+TEST(AtomicFile, ReplacedFileKeepsItsPermissions) {
+  TemporaryDirectory dir;
+  const std::string path = dir.File("points.txt");
+  WriteFile(path, "old content that is longer\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(path, "", error)) << error;
+  EXPECT_EQ(ReadFile(path), "");
+  EXPECT_EQ(ModeOf(path), 0600u);
+}
+
+TEST(AtomicFile, ShortWritesAreContinued) {
+  TemporaryDirectory dir;
+  FaultyFileSystem fs(Step::kNone, 0);
+  fs.write_chunk = 3;
+  ScopedFileSystem scope(fs);
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(dir.File("a.txt"), "0123456789\n", error)) << error;
+  EXPECT_EQ(ReadFile(dir.File("a.txt")), "0123456789\n");
+}
+
+// Whichever step fails, the old file is untouched, no temporary is left, and the message names
+// the path and the system's reason.
+TEST(AtomicFile, FailureAtAnyStepLeavesTheOldFile) {
+  struct Case {
+    Step step;
+    int error;
+  };
+  const Case cases[] = {{Step::kCreate, EACCES}, {Step::kWrite, ENOSPC}, {Step::kSync, EIO},
+                        {Step::kClose, EDQUOT},  {Step::kRename, EXDEV}, {Step::kSetMode, EPERM}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::strerror(c.error));
+    TemporaryDirectory dir;
+    const std::string path = dir.File("points.txt");
+    WriteFile(path, "old\n");
+    FaultyFileSystem fs(c.step, c.error);
+    ScopedFileSystem scope(fs);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(path, "new\n", error));
+    EXPECT_EQ(error, "Cannot write \"" + path + "\": " + std::strerror(c.error));
+    EXPECT_EQ(ReadFile(path), "old\n");
+    EXPECT_THAT(dir.Names(), ElementsAre("points.txt"));
+  }
+}
+
+TEST(AtomicFile, UnwritablePlacesGiveTheSystemsReason) {
+  TemporaryDirectory dir;
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {{dir.File("missing/points.txt"), std::strerror(ENOENT)},
+                        {dir.File(""), std::strerror(EISDIR)},
+                        {dir.File("."), std::strerror(EISDIR)},
+                        {"", std::strerror(ENOENT)}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(c.path, "x\n", error));
+    EXPECT_EQ(error, "Cannot write \"" + c.path + "\": " + c.reason);
+  }
+  EXPECT_TRUE(dir.Names().empty());
+}
+
+}  // namespace
+}  // namespace kvlib
