@@ -25,7 +25,7 @@ mode_t ModeOf(const std::string& path) {
   return info.st_mode & 07777;
 }
 
-TEST(AtomicFile, NewFileGetsContentAndUmaskPermissions) {
+TEST(kvlib_AtomicFile, NewFileGetsContentAndUmaskPermissions) {
   TemporaryDirectory dir;
   const std::string path = dir.File("points.txt");
   const mode_t previous = ::umask(022);
@@ -38,7 +38,7 @@ TEST(AtomicFile, NewFileGetsContentAndUmaskPermissions) {
   EXPECT_THAT(dir.Names(), ElementsAre("points.txt"));
 }
 
-TEST(AtomicFile, ReplacedFileKeepsItsPermissions) {
+TEST(kvlib_AtomicFile, ReplacedFileKeepsItsPermissions) {
   TemporaryDirectory dir;
   const std::string path = dir.File("points.txt");
   WriteFile(path, "old content that is longer\n");
@@ -49,7 +49,7 @@ TEST(AtomicFile, ReplacedFileKeepsItsPermissions) {
   EXPECT_EQ(ModeOf(path), 0600u);
 }
 
-TEST(AtomicFile, ShortWritesAreContinued) {
+TEST(kvlib_AtomicFile, ShortWritesAreContinued) {
   TemporaryDirectory dir;
   FaultyFileSystem fs(Step::kNone, 0);
   fs.write_chunk = 3;
@@ -61,7 +61,7 @@ TEST(AtomicFile, ShortWritesAreContinued) {
 
 // Whichever step fails, the old file is untouched, no temporary is left, and the message names
 // the path and the system's reason.
-TEST(AtomicFile, FailureAtAnyStepLeavesTheOldFile) {
+TEST(kvlib_AtomicFile, FailureAtAnyStepLeavesTheOldFile) {
   struct Case {
     Step step;
     int error;
@@ -83,7 +83,7 @@ TEST(AtomicFile, FailureAtAnyStepLeavesTheOldFile) {
   }
 }
 
-TEST(AtomicFile, UnwritablePlacesGiveTheSystemsReason) {
+TEST(kvlib_AtomicFile, UnwritablePlacesGiveTheSystemsReason) {
   TemporaryDirectory dir;
   struct Case {
     std::string path;

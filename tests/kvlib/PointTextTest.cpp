@@ -12,7 +12,7 @@
 namespace kvlib {
 namespace {
 
-TEST(PointText, CoordinatesAreShortestFixedDecimals) {
+TEST(kvlib_PointText, CoordinatesAreShortestFixedDecimals) {
   struct Case {
     double value;
     const char* text;
@@ -39,7 +39,7 @@ TEST(PointText, CoordinatesAreShortestFixedDecimals) {
 }
 
 // Any finite double, however large or small, reads back exactly and never uses an exponent.
-TEST(PointText, EveryFiniteDoubleRoundTripsWithoutExponent) {
+TEST(kvlib_PointText, EveryFiniteDoubleRoundTripsWithoutExponent) {
   std::mt19937_64 random(20261211);
   std::vector<double> values = {
       std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(),
@@ -55,14 +55,14 @@ TEST(PointText, EveryFiniteDoubleRoundTripsWithoutExponent) {
   }
 }
 
-TEST(PointText, LinesJoinCoordinatesInOrderWithLfEnds) {
+TEST(kvlib_PointText, LinesJoinCoordinatesInOrderWithLfEnds) {
   PointLines lines(";");
   EXPECT_TRUE(lines.Add(1.5, -0.0, 3));
   EXPECT_TRUE(lines.Add(500000.125, 5200000.25, -12.5));
   EXPECT_EQ(lines.text(), "1.5;0;3\n500000.125;5200000.25;-12.5\n");
 }
 
-TEST(PointText, LinesRefuseNonFiniteCoordinatesAndKeepWhatCameBefore) {
+TEST(kvlib_PointText, LinesRefuseNonFiniteCoordinatesAndKeepWhatCameBefore) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   PointLines lines(",");
@@ -73,7 +73,7 @@ TEST(PointText, LinesRefuseNonFiniteCoordinatesAndKeepWhatCameBefore) {
   EXPECT_EQ(lines.text(), "1,2,3\n");
 }
 
-TEST(PointText, DelimitersAreCheckedAndEncodedAsUtf8) {
+TEST(kvlib_PointText, DelimitersAreCheckedAndEncodedAsUtf8) {
   struct Case {
     const wchar_t* delimiter;
     bool accepted;
@@ -107,7 +107,7 @@ TEST(PointText, DelimitersAreCheckedAndEncodedAsUtf8) {
   }
 }
 
-TEST(PointText, LoneSurrogateIsNoUnicode) {
+TEST(kvlib_PointText, LoneSurrogateIsNoUnicode) {
   const wchar_t text[] = {L'a', static_cast<wchar_t>(0xD800), 0};
   std::string utf8;
   std::string error;
