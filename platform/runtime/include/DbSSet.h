@@ -1,0 +1,58 @@
+// OdDbSelectionSet: the objects a user picked, by id, in pick order (each id once), and its
+// iterator.
+#pragma once
+
+#include <vector>
+
+#include "DbObjectId.h"
+#include "RxObjectImpl.h"
+
+class OdDbSelectionSetIterator : public OdRxObject {
+  ODRX_DECLARE_MEMBERS(OdDbSelectionSetIterator);
+
+ public:
+  bool done() const { return m_index >= m_ids.size(); }
+  void next() {
+    if (!done()) ++m_index;
+  }
+  // The current id; kNull when done().
+  OdDbObjectId objectId() const { return done() ? OdDbObjectId::kNull : m_ids[m_index]; }
+
+  static OdSmartPtr<OdDbSelectionSetIterator> createObject(std::vector<OdDbObjectId> ids);
+
+ protected:
+  OdDbSelectionSetIterator() = default;
+
+ private:
+  std::vector<OdDbObjectId> m_ids;  // a snapshot: changing the set does not disturb a walk
+  size_t m_index = 0;
+};
+
+typedef OdSmartPtr<OdDbSelectionSetIterator> OdDbSelectionSetIteratorPtr;
+
+class OdDbSelectionSet : public OdRxObject {
+  ODRX_DECLARE_MEMBERS(OdDbSelectionSet);
+
+ public:
+  // An empty set for objects of database (which may be null).
+  static OdSmartPtr<OdDbSelectionSet> createObject(const OdDbDatabase* database = nullptr);
+
+  OdDbDatabase* database() const { return m_database; }
+  // Adds id unless it is null or already a member.
+  void append(OdDbObjectId id);
+  void remove(OdDbObjectId id);
+  bool isMember(OdDbObjectId id) const;
+  void clear() { m_ids.clear(); }
+  unsigned int numEntities() const { return static_cast<unsigned int>(m_ids.size()); }
+  const std::vector<OdDbObjectId>& objectIds() const { return m_ids; }
+  OdDbSelectionSetIteratorPtr newIterator() const;
+
+ protected:
+  OdDbSelectionSet() = default;
+
+ private:
+  OdDbDatabase* m_database = nullptr;  // not a reference: a set does not keep its drawing alive
+  std::vector<OdDbObjectId> m_ids;
+};
+
+typedef OdSmartPtr<OdDbSelectionSet> OdDbSelectionSetPtr;
