@@ -1,0 +1,99 @@
+// Lightweight, 2D and 3D polylines, their dispatcher and the polyline extractor.
+#include "Ge/GeMatrix3d.h"
+#include "HostErrorGuard.h"
+#include "HostValues.h"
+#include "convert/ConvertPolylines.h"
+
+using convert_internal::ForEachSubObject;
+using convert_internal::GuardHostErrors;
+using convert_internal::HasClassName;
+using convert_internal::OpenSubObject;
+using convert_internal::ToOn;
+
+namespace {
+
+void RepeatFirstIfClosed(ON_3dPointArray& points, bool closed) {
+  if (closed && points.Count() > 0) points.Append(points[0]);
+}
+
+bool IsWorldZ(const OdGeVector3d& normal) {
+  return normal.x == 0.0 && normal.y == 0.0 && (normal.z == 1.0 || normal.z == 0.0);
+}
+
+// Object coordinates (x, y, elevation) of a 2D polyline vertex in the world. A +Z (or zero)
+// normal keeps the doubles untouched rather than multiplying them by an identity matrix.
+ON_3dPoint PlaceInWorld(double x, double y, double elevation, const OdGeVector3d& normal) {
+  if (IsWorldZ(normal)) return ON_3dPoint(x, y, elevation);
+  OdGePoint3d point(x, y, elevation);
+  point.transformBy(OdGeMatrix3d::planeToWorld(normal));
+  return ToOn(point);
+}
+
+}  // namespace
+
+int ConvertPolyline(OdDbPolylinePtr polyline, ON_PolylineCurve& output) {
+  return GuardHostErrors([&] {
+    ON_3dPointArray points;
+    for (unsigned int i = 0; i < polyline->numVerts(); ++i) {
+      OdGePoint3d point(0.0, 0.0, 0.0);
+      polyline->getPointAt(i, point);
+      points.Append(ToOn(point));
+    }
+    RepeatFirstIfClosed(points, polyline->isClosed());
+    output = ON_PolylineCurve(points);
+    return 1;
+  });
+}
+
+int Convert2dPolyline(OdDb2dPolylinePtr polyline, ON_PolylineCurve& output) {
+  return GuardHostErrors([&] {
+    const double elevation = polyline->elevation();
+    const OdGeVector3d normal = polyline->normal();
+    ON_3dPointArray points;
+    ForEachSubObject(polyline->vertexIterator(), [&](const OdDbObjectId& id) {
+      const OdGePoint3d position = OpenSubObject<OdDb2dVertex>(id)->position();
+      points.Append(PlaceInWorld(position.x, position.y, elevation, normal));
+      return true;
+    });
+    RepeatFirstIfClosed(points, polyline->isClosed());
+    output = ON_PolylineCurve(points);
+    return 1;
+  });
+}
+
+int Convert3dPolyline(OdDb3dPolylinePtr polyline, ON_PolylineCurve& output) {
+  return GuardHostErrors([&] {
+    ON_3dPointArray points;
+    ForEachSubObject(polyline->vertexIterator(), [&](const OdDbObjectId& id) {
+      points.Append(ToOn(OpenSubObject<OdDb3dPolylineVertex>(id)->position()));
+      return true;
+    });
+    RepeatFirstIfClosed(points, polyline->isClosed());
+    output = ON_PolylineCurve(points);
+    return 1;
+  });
+}
+
+int ConvertPolylineEntity(OdDbEntityPtr entity, ON_PolylineCurve& output) {
+  return GuardHostErrors([&] {
+    if (HasClassName(*entity, L"AcDbPolyline")) {
+      return ConvertPolyline(OdDbPolylinePtr(entity), output);
+    }
+    if (HasClassName(*entity, L"AcDb2dPolyline")) {
+      return Convert2dPolyline(OdDb2dPolylinePtr(entity), output);
+    }
+    if (HasClassName(*entity, L"AcDb3dPolyline")) {
+      return Convert3dPolyline(OdDb3dPolylinePtr(entity), output);
+    }
+    return 0;
+  });
+}
+
+int ExtractPolyline(OdDbEntityPtr entity, ON_Polyline& output) {
+  return GuardHostErrors([&] {
+    ON_PolylineCurve converted;
+    if (!ConvertPolylineEntity(entity, converted)) return 0;
+    output = converted.m_pline;
+    return 1;
+  });
+}
