@@ -1,0 +1,30 @@
+// AtomicFile: writes a file through a temporary beside the target and a rename, so that the target
+// is either the old file or the complete new one. A previous target is kept as target + ".bak".
+// A file that is not committed is removed on destruction.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dxf {
+
+class AtomicFile {
+ public:
+  // Creates the temporary; throws DxfError naming the target when it cannot.
+  explicit AtomicFile(std::string target);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  void write(std::string_view bytes);
+  // Flushes to disk, keeps the previous target as .bak and renames the temporary over the target.
+  void commit();
+
+ private:
+  [[noreturn]] void fail(const std::string& what);
+  std::string target_;
+  std::string temp_;
+  int fd_ = -1;
+};
+
+}  // namespace dxf

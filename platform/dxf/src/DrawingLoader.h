@@ -1,0 +1,81 @@
+// DrawingLoader: walks the sections of a DXF file and fills an empty runtime database: header
+// variables that matter ($ACADVER, $DWGCODEPAGE, $HANDSEED, $HANDLING), layers and block records
+// of TABLES, block definitions of BLOCKS, the entities of ENTITIES (model or paper space, in file
+// order), and the SourceRecord a lossless save needs. Other sections are read over.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "DbDatabase.h"
+#include "EntityKinds.h"
+#include "EntityRecord.h"
+#include "SourceRecord.h"
+#include "TextDecoder.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfTagReader.h"
+
+namespace dxf {
+
+class DrawingLoader {
+ public:
+  DrawingLoader(const std::string& path, const ReadOptions& options);
+  // Reads the whole file; throws DxfError (OdError) on malformed input.
+  OdDbDatabasePtr load();
+
+ private:
+  bool nextTag();
+  bool atZero(std::string_view keyword) const;
+  [[noreturn]] void unexpected(const std::string& expected) const;
+  void readSection();
+  void readHeader();
+  void readHeaderVariable(std::string_view name);
+  void readTables();
+  void readTableEntry(std::string_view table);
+  void readBlocks();
+  void readBlock();
+  void readEntities(OdDbObjectId owner, bool topLevel, std::string_view endKeyword);
+  void readEntity(OdDbObjectId owner, bool topLevel);
+  void readCommonTag(bool& inGroup, bool& skipRest);
+  void readEntityTags(const KindSpec* kind);
+  void readPolylineVertices(OdDbObjectId polyline, PolylineKind kind);
+  void readFollowers();
+  void skipToZero();
+  void startDecoder();
+  void checkMeshCounts(OdDbObjectId polyline, PolylineKind kind, std::size_t vertices,
+                       std::size_t faces, DxfLocation where);
+  OdDbObjectId add(OdDbObjectId owner, OdDbObject* object, std::uint64_t handle, DxfLocation where);
+  OdDbObjectId layerFor(const std::string& rawName);
+  OdDbObjectId blockRecord(const std::string& rawName, std::uint64_t handle, DxfLocation where);
+  OdDbObjectId spaceRecord(bool paper);
+  void noteHandle(std::uint64_t h) { source_->maxHandle = std::max(source_->maxHandle, h); }
+  void finish();
+
+  std::string path_;
+  ReadOptions options_;
+  DxfTagReader reader_;
+  OdDbDatabasePtr db_;
+  std::shared_ptr<SourceRecord> source_;
+  std::optional<TextDecoder> decoder_;
+  std::string codePage_;
+  EntityRecord record_;
+  std::unordered_map<std::string, OdDbObjectId> layers_;
+
+  // Common values of the entity being read.
+  std::uint64_t handle_ = 0;
+  bool paperSpace_ = false;
+  bool hasHandle_ = false;
+  std::string layerName_;
+  DxfLocation entityStart_;
+
+  std::uint64_t headerHandseed_ = 0;
+  bool handling_ = false;
+  bool sawEof_ = false;
+  bool topLevelDialect_ =
+      false;  // reading an entity of ENTITIES, whose habits appended ones follow
+  std::uint64_t tagsSinceProgress_ = 0;
+};
+
+}  // namespace dxf
