@@ -34,6 +34,7 @@ class AFX_MODULE_STATE {
   HINSTANCE m_hCurrentResourceHandle;
   CWinApp* m_pCurrentWinApp = nullptr;
   const wchar_t* m_lpszCurrentAppName = nullptr;
+  std::wstring m_strAppName;  // what AfxGetAppName gives while this state is current
 
   // Parses a resource script (.rc text) and adds its dialogs to this module's resources; `origin`
   // names it in errors. On a parse error nothing is added, the error ("origin:line: what") is
