@@ -71,7 +71,8 @@ class OdDbDatabase : public OdRxObject {
   OdDbDatabaseImpl& impl() const { return *m_impl; }
 
  protected:
-  OdDbDatabase();
+  // standardRecords: add layer "0", model and paper space (createObject); createEmpty adds none.
+  explicit OdDbDatabase(bool standardRecords = true);
 
  private:
   std::unique_ptr<OdDbDatabaseImpl> m_impl;
