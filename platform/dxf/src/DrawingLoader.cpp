@@ -31,7 +31,9 @@ DrawingLoader::DrawingLoader(const std::string& path, const ReadOptions& options
 
 bool DrawingLoader::nextTag() {
   if (!reader_.next()) return false;
-  if (reader_.code() == 5 || reader_.code() == 105) noteHandle(reader_.handle());
+  if ((reader_.code() == 5 || reader_.code() == 105) && !reader_.trimmed().empty()) {
+    noteHandle(reader_.handle());
+  }
   if (options_.progress && ++tagsSinceProgress_ == 65536) {
     tagsSinceProgress_ = 0;
     options_.progress(reader_.tagEndOffset(), reader_.fileSize());
@@ -166,12 +168,12 @@ void DrawingLoader::readTableEntry(std::string_view table) {
   std::uint64_t handle = 0;
   while (nextTag() && reader_.code() != 0) {
     if (reader_.code() == 2 && name.empty()) name = reader_.trimmed();
-    if (reader_.code() == 5) handle = reader_.handle();
+    if (reader_.code() == 5 && !reader_.trimmed().empty()) handle = reader_.handle();
   }
   if (reader_.code() != 0) unexpected("0/ENDTAB");
   if (name.empty()) return;
   if (table == "LAYER") {
-    layerFor(name);
+    layerFor(name, handle);
     return;
   }
   if (table == "BLOCK_RECORD") {
@@ -196,12 +198,16 @@ void DrawingLoader::readBlock() {
   startDecoder();
   DxfLocation where = reader_.tagStart();
   std::string name;
+  std::uint64_t handle = 0;
   while (nextTag() && reader_.code() != 0) {
     if (reader_.code() == 2) name = reader_.trimmed();
+    if (reader_.code() == 5 && !reader_.trimmed().empty()) handle = reader_.handle();
   }
   if (reader_.code() != 0) unexpected("0/ENDBLK");
   if (name.empty()) reader_.failAt(where, "expected a block name (group code 2) in BLOCK");
-  OdDbObjectId record = blockRecord(name, 0, where);
+  // Without a BLOCK_RECORD table (R12) the record takes the handle of its BLOCK, which no other
+  // object of the file has, rather than a fresh one that a later object may have.
+  OdDbObjectId record = blockRecord(name, handle, where);
   readEntities(record, false, "ENDBLK");
   skipToZero();  // the ENDBLK's own tags
 }
@@ -228,8 +234,9 @@ void DrawingLoader::readCommonTag(bool& inGroup, bool& skipRest) {
     return;
   }
   if (code == 5) {
-    handle_ = reader_.handle();
-    hasHandle_ = true;
+    // Some R12 writers leave the handle empty: the entity then has none.
+    hasHandle_ = !reader_.trimmed().empty();
+    handle_ = hasHandle_ ? reader_.handle() : 0;
   } else if (code == 8) {
     layerName_ = reader_.text();
   } else if (code == 67) {
@@ -332,6 +339,13 @@ void DrawingLoader::readFollowers() {
 
 OdDbObjectId DrawingLoader::add(OdDbObjectId owner, OdDbObject* object, std::uint64_t handle,
                                 DxfLocation where) {
+  // Objects the file has no handle for (layers only entities name, R12 block records) take
+  // handles from the file's $HANDSEED up, which no object of the file has; a fresh handle of the
+  // database could be one that a later object of the file brings.
+  if (handle == 0 && headerHandseed_ != 0) {
+    nextOwnHandle_ = std::max({nextOwnHandle_, headerHandseed_, source_->maxHandle + 1});
+    handle = nextOwnHandle_++;
+  }
   try {
     return db_->addLoadedObject(owner, object, OdDbHandle(handle));
   } catch (const OdError& e) {
@@ -341,7 +355,7 @@ OdDbObjectId DrawingLoader::add(OdDbObjectId owner, OdDbObject* object, std::uin
   }
 }
 
-OdDbObjectId DrawingLoader::layerFor(const std::string& rawName) {
+OdDbObjectId DrawingLoader::layerFor(const std::string& rawName, std::uint64_t handle) {
   auto it = layers_.find(rawName);
   if (it != layers_.end()) return it->second;
   startDecoder();
@@ -350,7 +364,7 @@ OdDbObjectId DrawingLoader::layerFor(const std::string& rawName) {
   if (id.isNull()) {
     OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
     layer->setName(name);
-    id = add(OdDbObjectId::kNull, layer.get(), 0, reader_.tagStart());
+    id = add(OdDbObjectId::kNull, layer.get(), handle, reader_.tagStart());
   }
   layers_.emplace(rawName, id);
   return id;

@@ -47,7 +47,7 @@ class DrawingLoader {
   void checkMeshCounts(OdDbObjectId polyline, PolylineKind kind, std::size_t vertices,
                        std::size_t faces, DxfLocation where);
   OdDbObjectId add(OdDbObjectId owner, OdDbObject* object, std::uint64_t handle, DxfLocation where);
-  OdDbObjectId layerFor(const std::string& rawName);
+  OdDbObjectId layerFor(const std::string& rawName, std::uint64_t handle = 0);
   OdDbObjectId blockRecord(const std::string& rawName, std::uint64_t handle, DxfLocation where);
   OdDbObjectId spaceRecord(bool paper);
   void noteHandle(std::uint64_t h) { source_->maxHandle = std::max(source_->maxHandle, h); }
@@ -71,6 +71,7 @@ class DrawingLoader {
   DxfLocation entityStart_;
 
   std::uint64_t headerHandseed_ = 0;
+  std::uint64_t nextOwnHandle_ = 0;
   bool handling_ = false;
   bool sawEof_ = false;
   bool topLevelDialect_ =

@@ -215,7 +215,10 @@ OdDbEntityPtr buildLwPolyline(const EntityRecord& r, const TextDecoder&,
   const auto& starts = r.reals(40);
   const auto& ends = r.reals(41);
   for (unsigned i = 0; i < pts.size(); ++i) {
-    p->addVertexAt(i, OdGePoint2d(pts[i].x, pts[i].y), bulges[i], starts[i], ends[i]);
+    p->addVertexAt(i, OdGePoint2d(pts[i].x, pts[i].y));
+    // Set one by one: addVertexAt drops the bulge and widths of a first vertex.
+    if (bulges[i] != 0.0) p->setBulgeAt(i, bulges[i]);
+    if (starts[i] >= 0.0 || ends[i] >= 0.0) p->setWidthsAt(i, starts[i], ends[i]);
   }
   p->setElevation(r.real(38));
   p->setNormal(normalOf(r));

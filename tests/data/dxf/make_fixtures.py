@@ -94,7 +94,8 @@ def add_polylines(msp):
     expect("POLYFACE", "vertices", *[c for v in corners for c in v])
     faces = [r.get_dxf_attrib(k, 0) for r in records for k in ("vtx0", "vtx1", "vtx2", "vtx3")]
     expect("POLYFACE", "faces", *faces)
-    mesh = msp.add_polymesh((3, 4), dxfattribs={"layer": "POLYMESH", "flags": 16 | 1 | 32})
+    mesh = msp.add_polymesh((3, 4), dxfattribs={"layer": "POLYMESH"})
+    mesh.dxf.flags |= 1 | 32  # closed in M and in N
     grid = []
     for m in range(3):
         for n in range(4):
