@@ -293,8 +293,12 @@ TEST(OpennurbsMesh, AppendOffsetsFacesAndRefreshesTheTopology) {
   const ON_Mesh a = OneQuad({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
   const ON_Mesh b = OneQuad({{1, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}});
   EXPECT_TRUE(target.Append(a));
-  EXPECT_EQ(target.Topology().TopVertexCount(), 4);
+  const ON_MeshTopology& before = target.Topology();
+  EXPECT_EQ(before.TopVertexCount(), 4);
   EXPECT_TRUE(target.Append(b));
+  // A reference taken earlier stays usable: emptied by Append, refilled on the next call.
+  EXPECT_EQ(before.TopVertexCount(), 0);
+  EXPECT_EQ(&target.Topology(), &before);
   EXPECT_EQ(target.VertexCount(), 8);
   EXPECT_EQ(FaceIndices(target, 1), (std::vector<int>{4, 5, 6, 7}));
   EXPECT_TRUE(target.IsValid());

@@ -7,8 +7,6 @@
 // exists only for a caller that asks for it (FloatVertex).
 #pragma once
 
-#include <memory>
-
 #include "opennurbs_array.h"
 #include "opennurbs_point.h"
 
@@ -174,5 +172,7 @@ class ON_Mesh {
   void RemoveFaces(const ON_SimpleArray<bool>& remove);
   void PackVertices(const ON_SimpleArray<int>& new_index);
 
-  mutable std::unique_ptr<ON_MeshTopology> m_top;
+  // A member, not a pointer: a reference from Topology() stays valid for the mesh's lifetime
+  // (it may become empty or stale, but never dangles).
+  mutable ON_MeshTopology m_top;
 };

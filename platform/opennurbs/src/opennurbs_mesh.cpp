@@ -40,7 +40,7 @@ void ON_Mesh::CopyFrom(const ON_Mesh& other) {
   m_F = other.m_F;
   m_N = other.m_N;
   m_T = other.m_T;
-  m_top.reset();
+  m_top.Destroy();
 }
 
 int ON_Mesh::VertexCount() const { return m_dV.Count(); }
@@ -283,9 +283,8 @@ bool ON_Mesh::IsValid() const {
 }
 
 const ON_MeshTopology& ON_Mesh::Topology() const {
-  if (!m_top) m_top = std::make_unique<ON_MeshTopology>();
-  if (!m_top->m_valid) m_top->Build(*this);
-  return *m_top;
+  if (!m_top.m_valid) m_top.Build(*this);
+  return m_top;
 }
 
-void ON_Mesh::DestroyTopology() { m_top.reset(); }
+void ON_Mesh::DestroyTopology() { m_top.Destroy(); }

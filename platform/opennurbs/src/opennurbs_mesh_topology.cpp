@@ -159,7 +159,7 @@ bool HasDuplicates(const int* a, int n) {
 }  // namespace
 
 bool ON_MeshTopology::IsValid() const {
-  if (!m_valid || m_mesh == nullptr || m_mesh->m_top.get() != this) return false;
+  if (!m_valid || m_mesh == nullptr || &m_mesh->m_top != this) return false;
   const ON_Mesh& mesh = *m_mesh;
   const int nv = mesh.VertexCount();
   if (m_topv.Count() > nv || (nv > 0 && m_topv.Count() == 0)) return false;
