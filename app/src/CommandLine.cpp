@@ -115,22 +115,31 @@ bool ParseDrawingFlag(std::string_view flag, ArgumentReader& reader, DrawingRequ
   return true;
 }
 
+bool ParseOptionFlag(std::string_view flag, ArgumentReader& reader, OptionFlags& options) {
+  if (flag == "--delimiter") {
+    options.delimiter = ParseDelimiter(reader.Value(flag), options.otherText);
+  } else if (flag == "--format") {
+    options.format = ParseFormat(reader.Value(flag));
+  } else if (ParseCheckFlag(flag, options)) {
+    reader.NoValue(flag);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 bool ParseExportFlag(std::string_view flag, ArgumentReader& reader, ExportRequest& request) {
+  if (ParseOptionFlag(flag, reader, request.options)) return true;
   if (flag == "-o" || flag == "--output") {
     request.output = reader.Value(flag);
     request.outputGiven = true;
   } else if (flag == "--select") {
     try {
-      request.selection = SelectionSpec::Parse(reader.Value(flag));
+      request.selectionText = reader.Value(flag);
+      request.selection = SelectionSpec::Parse(request.selectionText);
     } catch (const SelectionSpecError& error) {
       throw UsageError(std::string("--select: ") + error.what());
     }
-  } else if (flag == "--delimiter") {
-    request.options.delimiter = ParseDelimiter(reader.Value(flag), request.options.otherText);
-  } else if (flag == "--format") {
-    request.options.format = ParseFormat(reader.Value(flag));
-  } else if (ParseCheckFlag(flag, request.options)) {
-    reader.NoValue(flag);
   } else {
     return ParseDrawingFlag(flag, reader, request);
   }
@@ -175,6 +184,36 @@ Request ParseCommandLine(std::span<const std::string_view> args) {
   RunRequest request = ParseCommand<RunRequest>(reader, ParseRunFlag);
   if (request.script.empty()) throw UsageError("run needs --script FILE");
   return request;
+}
+
+OptionFlags ParseOptionFlags(std::span<const std::string_view> args) {
+  ArgumentReader reader(args);
+  OptionFlags options;
+  while (!reader.Done()) {
+    const std::string_view arg = reader.Next();
+    if (!ParseOptionFlag(arg, reader, options)) throw UsageError("unknown option " + Quoted(arg));
+  }
+  return options;
+}
+
+std::vector<std::string> SplitWords(std::string_view line) {
+  std::vector<std::string> words;
+  bool inWord = false;
+  bool quoted = false;
+  for (const char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      if (!inWord) words.emplace_back();
+      inWord = true;
+    } else if ((c == ' ' || c == '\t') && !quoted) {
+      inWord = false;
+    } else {
+      if (!inWord) words.emplace_back();
+      inWord = true;
+      words.back() += c;
+    }
+  }
+  return words;
 }
 
 std::string_view UsageText() { return kUsage; }

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "app/OptionFlags.h"
 #include "app/SelectionSpec.h"
@@ -46,8 +47,9 @@ struct DrawingRequest {
 
 struct ExportRequest : DrawingRequest {
   std::string output = "Export.txt";
-  bool outputGiven = false;  // a named file answers the overwrite question with yes
-  SelectionSpec selection;   // ALL when not given
+  bool outputGiven = false;           // a named file answers the overwrite question with yes
+  std::string selectionText = "ALL";  // the answer to "Select objects:", as given
+  SelectionSpec selection;            // selectionText parsed
   OptionFlags options;
 };
 
@@ -61,6 +63,13 @@ using Request = std::variant<ExportRequest, RunRequest, HelpRequest>;
 
 // `args` are the arguments after the program name. Throws UsageError.
 Request ParseCommandLine(std::span<const std::string_view> args);
+
+// The option flags alone ("--no-extract --delimiter tab ..."), as a script answers the options
+// dialog with them. Throws UsageError.
+OptionFlags ParseOptionFlags(std::span<const std::string_view> args);
+
+// Splits a line into words at blanks; "double quotes" keep blanks inside a word.
+std::vector<std::string> SplitWords(std::string_view line);
 
 // The short usage text printed after a usage error and for --help (ends with a line break).
 std::string_view UsageText();

@@ -20,6 +20,7 @@ namespace app {
 // The control ids of the options dialog's template.
 namespace options_dialog {
 inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
 inline constexpr int kPoints = 204;
 inline constexpr int kExtract = 205;
 inline constexpr int kEndPoints = 206;

@@ -1,0 +1,64 @@
+// CommandLineUserIO: the host's user IO. Prompts take their answers from a PromptAnswers source
+// (the command-line flags or a script) and show "<prompt> <answer>" on the command line;
+// putString prints exactly what it gets. A prompt without an answer left cancels (OdEdCancel),
+// as Escape does.
+//
+// "Select objects:" reads its answer as a SelectionSpec and selects from model space in drawing
+// order; a malformed answer is shown on the command line and cancels the prompt.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "DbDatabase.h"
+#include "DbUserIO.h"
+#include "app/CommandLineOutput.h"
+
+namespace app {
+
+class PromptAnswers {
+ public:
+  virtual ~PromptAnswers() = default;
+  // The next answer as typed (UTF-8), or nothing when there is none.
+  virtual std::optional<std::string> NextAnswer() = 0;
+};
+
+class CommandLineUserIO : public OdDbUserIO {
+ public:
+  // A counted instance; `database` is what "Select objects:" selects from (may be null).
+  static OdSmartPtr<CommandLineUserIO> createObject(CommandLineOutput& output,
+                                                    PromptAnswers& answers, OdDbDatabase* database);
+
+  OdDbSelectionSetPtr select(const OdString& prompt = OdString::kEmpty, int options = 0,
+                             const OdDbSelectionSet* defaultValue = nullptr,
+                             const OdString& keywords = OdString::kEmpty,
+                             OdSSetTracker* tracker = nullptr) override;
+  OdString getString(const OdString& prompt, int options = 0,
+                     const OdString& defaultValue = OdString::kEmpty,
+                     const OdString& keywords = OdString::kEmpty) override;
+  int getInt(const OdString& prompt, int options = 0, int defaultValue = 0,
+             const OdString& keywords = OdString::kEmpty) override;
+  double getReal(const OdString& prompt, int options = 0, double defaultValue = 0.0,
+                 const OdString& keywords = OdString::kEmpty) override;
+  OdGePoint3d getPoint(const OdString& prompt, int options = 0,
+                       const OdGePoint3d* defaultValue = nullptr,
+                       const OdString& keywords = OdString::kEmpty) override;
+  void putString(const OdString& text) override;
+
+ protected:
+  CommandLineUserIO(CommandLineOutput& output, PromptAnswers& answers, OdDbDatabase* database)
+      : output_(output), answers_(answers), database_(database) {}
+
+ private:
+  // The next answer, shown after the prompt; throws OdEdCancel when there is none.
+  std::wstring Ask(const OdString& prompt);
+
+  CommandLineOutput& output_;
+  PromptAnswers& answers_;
+  OdDbDatabase* database_;
+};
+
+// The DXF type name of an entity as a file names it ("LINE", "POLYLINE", "3DFACE", ...).
+std::wstring DxfTypeName(const OdDbEntity& entity);
+
+}  // namespace app

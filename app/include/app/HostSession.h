@@ -1,0 +1,48 @@
+// HostSession: one drawing open in the host with the plug-in module loaded, ready to run
+// commands; and the two ways the program drives it, `export` and `run`.
+//
+// Opening reads the drawing (dxf::readDxfFile), installs the host's SDS functions, its
+// window-system backend and its main window, then loads the module (LoadedModule). Closing
+// releases the drawing first and then stops and unloads the module.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "DbDatabase.h"
+#include "app/CommandLine.h"
+#include "app/CommandLineOutput.h"
+#include "app/CommandLineUserIO.h"
+#include "app/HostBackend.h"
+
+namespace app {
+
+class HostSession {
+ public:
+  // Throws OdError (dxf::DxfError for a drawing that cannot be read) or ModuleError.
+  HostSession(const DrawingRequest& request, CommandLineOutput& output, PromptAnswers& prompts,
+              DialogAnswers& dialogs);
+  ~HostSession();
+  HostSession(const HostSession&) = delete;
+  HostSession& operator=(const HostSession&) = delete;
+
+  // Runs one command by name as typed ("Quorlex", "_QuorlexAbout"). An error that leaves the
+  // command is shown on one line and noted as a failure; the session goes on.
+  void RunCommand(const std::wstring& name);
+  // Saves as the request says, or says in one line that new entities were not saved. False
+  // when saving failed (the reason went to `errors`).
+  bool Save(std::ostream& errors);
+
+ private:
+  class Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// `quorlex export`: the exit status (0 success, 1 failure, 2 drawing or module unusable).
+int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors);
+// `quorlex run`: 0, or 1 when a command printed a "Failure [...]" line or ended with an error
+// (or the save failed), 2 as for export.
+int RunScript(const RunRequest& request, std::ostream& out, std::ostream& errors);
+
+}  // namespace app

@@ -1,0 +1,161 @@
+#include "app/CommandLineUserIO.h"
+
+#include <charconv>
+#include <cmath>
+#include <map>
+
+#include "DbBlockTableRecord.h"
+#include "DbGenericEntity.h"
+#include "DbObjectIterator.h"
+#include "DbSSet.h"
+#include "RxObjectImpl.h"
+#include "app/SelectionSpec.h"
+#include "app/Utf8.h"
+
+namespace app {
+namespace {
+
+// Class names of the runtime's own entity classes and the DXF types they come from.
+const std::map<std::wstring, std::wstring>& DxfTypesOfClasses() {
+  static const std::map<std::wstring, std::wstring> types = {
+      {L"AcDbPoint", L"POINT"},
+      {L"AcDbLine", L"LINE"},
+      {L"AcDbCircle", L"CIRCLE"},
+      {L"AcDbArc", L"ARC"},
+      {L"AcDbEllipse", L"ELLIPSE"},
+      {L"AcDbSpline", L"SPLINE"},
+      {L"AcDbFace", L"3DFACE"},
+      {L"AcDbPolyline", L"LWPOLYLINE"},
+      {L"AcDb3dPolyline", L"POLYLINE"},
+      {L"AcDbPolygonMesh", L"POLYLINE"},
+      {L"AcDbPolyFaceMesh", L"POLYLINE"},
+      {L"AcDb2dPolyline", L"POLYLINE"},
+      {L"AcDbText", L"TEXT"},
+      {L"AcDbSolid", L"SOLID"},
+  };
+  return types;
+}
+
+OdDbSelectionSetPtr SelectFromModelSpace(OdDbDatabase* database, const SelectionSpec& spec) {
+  OdDbSelectionSetPtr selection = OdDbSelectionSet::createObject(database);
+  if (database == nullptr || spec.kind() == SelectionSpec::Kind::kNone) return selection;
+  OdDbObjectIteratorPtr it = OdDbObjectIterator::createObject(database->getModelSpaceId());
+  for (; !it->done(); it->step()) {
+    OdDbEntityPtr entity = it->entity();
+    if (entity.isNull()) continue;
+    const OdString layer = entity->layer();
+    const std::wstring type = DxfTypeName(*entity);
+    if (spec.Matches(EntityTraits{layer.wide(), type, entity->getDbHandle().value()})) {
+      selection->append(it->objectId());
+    }
+  }
+  return selection;
+}
+
+template <typename Number>
+bool ParseNumber(const std::wstring& text, Number& value) {
+  const std::string narrow = EncodeUtf8(text);
+  const auto result = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value);
+  return result.ec == std::errc() && result.ptr == narrow.data() + narrow.size();
+}
+
+// "x,y" or "x,y,z".
+bool ParsePoint(const std::wstring& text, OdGePoint3d& point) {
+  double values[3] = {0.0, 0.0, 0.0};
+  size_t start = 0;
+  int count = 0;
+  for (; count < 3; ++count) {
+    const size_t comma = text.find(L',', start);
+    if (!ParseNumber(text.substr(start, comma - start), values[count])) return false;
+    if (!std::isfinite(values[count])) return false;
+    if (comma == std::wstring::npos) break;
+    start = comma + 1;
+  }
+  if (count < 1 || count > 2) return false;
+  point = OdGePoint3d(values[0], values[1], values[2]);
+  return true;
+}
+
+}  // namespace
+
+std::wstring DxfTypeName(const OdDbEntity& entity) {
+  OdDbGenericEntityPtr generic = OdDbGenericEntity::cast(&entity);
+  if (!generic.isNull()) return generic->dxfName().wide();
+  const OdRxClass* cls = entity.isA();
+  const auto known = DxfTypesOfClasses().find(cls->name().wide());
+  if (known != DxfTypesOfClasses().end()) return known->second;
+  return cls->dxfName().wide();
+}
+
+OdSmartPtr<CommandLineUserIO> CommandLineUserIO::createObject(CommandLineOutput& output,
+                                                              PromptAnswers& answers,
+                                                              OdDbDatabase* database) {
+  return OdSmartPtr<CommandLineUserIO>(
+      static_cast<CommandLineUserIO*>(
+          new OdRxObjectImpl<CommandLineUserIO>(output, answers, database)),
+      kOdRxObjAttach);
+}
+
+std::wstring CommandLineUserIO::Ask(const OdString& prompt) {
+  const std::optional<std::string> answer = answers_.NextAnswer();
+  if (!answer) {
+    output_.Prompt(prompt.wide(), L"*Cancel*");
+    throw OdEdCancel();
+  }
+  const std::wstring text = DecodeUtf8(*answer).value_or(std::wstring());
+  output_.Prompt(prompt.wide(), text);
+  return text;
+}
+
+OdDbSelectionSetPtr CommandLineUserIO::select(const OdString& prompt, int, const OdDbSelectionSet*,
+                                              const OdString&, OdSSetTracker*) {
+  const std::wstring answer = Ask(prompt);
+  try {
+    return SelectFromModelSpace(database_, SelectionSpec::Parse(EncodeUtf8(answer)));
+  } catch (const SelectionSpecError& error) {
+    output_.Line(L"Invalid selection: " + DecodeUtf8(error.what()).value_or(L"?"));
+    throw OdEdCancel();
+  }
+}
+
+OdString CommandLineUserIO::getString(const OdString& prompt, int, const OdString& defaultValue,
+                                      const OdString&) {
+  const std::wstring answer = Ask(prompt);
+  return answer.empty() ? defaultValue : OdString(answer);
+}
+
+int CommandLineUserIO::getInt(const OdString& prompt, int, int defaultValue, const OdString&) {
+  for (;;) {
+    const std::wstring answer = Ask(prompt);
+    int value = 0;
+    if (answer.empty()) return defaultValue;
+    if (ParseNumber(answer, value)) return value;
+    output_.Line(L"Requires an integer value.");
+  }
+}
+
+double CommandLineUserIO::getReal(const OdString& prompt, int, double defaultValue,
+                                  const OdString&) {
+  for (;;) {
+    const std::wstring answer = Ask(prompt);
+    double value = 0.0;
+    if (answer.empty()) return defaultValue;
+    if (ParseNumber(answer, value) && std::isfinite(value)) return value;
+    output_.Line(L"Requires a number.");
+  }
+}
+
+OdGePoint3d CommandLineUserIO::getPoint(const OdString& prompt, int,
+                                        const OdGePoint3d* defaultValue, const OdString&) {
+  for (;;) {
+    const std::wstring answer = Ask(prompt);
+    OdGePoint3d point;
+    if (answer.empty() && defaultValue != nullptr) return *defaultValue;
+    if (ParsePoint(answer, point)) return point;
+    output_.Line(L"Requires a point: x,y or x,y,z.");
+  }
+}
+
+void CommandLineUserIO::putString(const OdString& text) { output_.Print(text.wide()); }
+
+}  // namespace app

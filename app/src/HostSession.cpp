@@ -1,0 +1,151 @@
+#include "app/HostSession.h"
+
+#include <exception>
+#include <iostream>
+#include <optional>
+
+#include "DbCommandContext.h"
+#include "Ed/EdCommandStack.h"
+#include "afxthread.h"
+#include "app/HostSds.h"
+#include "app/HostSystemVariables.h"
+#include "app/MenuBar.h"
+#include "app/ModuleLoader.h"
+#include "app/Utf8.h"
+#include "dxf/DxfReader.h"
+#include "dxf/DxfWriter.h"
+#include "ui/backend.h"
+
+namespace app {
+namespace {
+
+std::wstring Wide(std::string_view utf8) { return DecodeUtf8(utf8).value_or(L"?"); }
+
+std::wstring CommandName(const std::wstring& typed) {
+  std::wstring_view name = typed;
+  while (!name.empty() && (name.front() == L'_' || name.front() == L'.')) name.remove_prefix(1);
+  return std::wstring(name);
+}
+
+// The host's main window and the thread object that knows it, for the session.
+class MainWindow {
+ public:
+  MainWindow() {
+    window_.CreateTopLevel(L"Quorlex");
+    thread_.m_pMainWnd = &window_;
+    previous_ = AfxSetThread(&thread_);
+  }
+  ~MainWindow() {
+    AfxSetThread(previous_);
+    window_.DestroyWindow();
+  }
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+ private:
+  CWnd window_;
+  CWinThread thread_;
+  CWinThread* previous_ = nullptr;
+};
+
+}  // namespace
+
+class HostSession::Impl {
+ public:
+  Impl(const DrawingRequest& request, CommandLineOutput& output, PromptAnswers& prompts,
+       DialogAnswers& dialogs)
+      : request_(request),
+        output_(output),
+        variables_(Wide(request.hostVersion.value_or(EncodeUtf8(kDefaultHostVersion))),
+                   request.drawing),
+        sds_(variables_, menus_, output),
+        sdsScope_(&sds_),
+        backend_(output, dialogs),
+        backendScope_(&backend_),
+        database_(dxf::readDxfFile(request.drawing)),
+        userIO_(CommandLineUserIO::createObject(output, prompts, database_.get())),
+        module_(
+            LoadedModule::Load(request.modulePath.value_or(ProgramFolder() + kModuleFileName))) {}
+
+  ~Impl() {
+    userIO_ = nullptr;
+    database_ = nullptr;
+    module_.reset();
+  }
+
+  void RunCommand(const std::wstring& typed) {
+    OdEdCommandPtr command = odedRegCmds()->lookupCmd(CommandName(typed));
+    if (command.isNull()) {
+      output_.Line(L"Unknown command \"" + typed + L"\".");
+      output_.NoteFailure();
+      return;
+    }
+    OdDbCommandContextPtr context =
+        OdDbCommandContext::createObject(database_.get(), userIO_.get());
+    Execute(*command, context.get());
+  }
+
+  bool Save(std::ostream& errors) {
+    if (request_.save == SaveMode::kNone) {
+      ReportUnsaved();
+      return true;
+    }
+    const std::string& path = request_.save == SaveMode::kAs ? request_.saveAs : request_.drawing;
+    try {
+      dxf::saveDxfFile(database_.get(), path);
+      database_->clearAppendedSinceLoad();
+      output_.Line(L"Drawing saved to " + Wide(path));
+      return true;
+    } catch (const OdError& error) {
+      errors << "quorlex: " << error.description().toUtf8() << "\n";
+      return false;
+    }
+  }
+
+ private:
+  void Execute(OdEdCommand& command, OdDbCommandContext* context) {
+    try {
+      command.execute(context);
+      return;
+    } catch (const OdEdCancel&) {
+      output_.Line(L"*Cancel*");
+    } catch (const OdError& error) {
+      output_.Line(error.description().wide());
+    } catch (const std::exception& error) {
+      output_.Line(L"Error: " + Wide(error.what()));
+    }
+    output_.NoteFailure();
+  }
+
+  void ReportUnsaved() {
+    const size_t added = database_->appendedSinceLoad().size();
+    if (added == 0) return;
+    output_.Line(std::to_wstring(added) + (added == 1 ? L" entity was" : L" entities were") +
+                 L" added; the drawing was not saved (use --save or --save-as to keep them)");
+  }
+
+  const DrawingRequest& request_;
+  CommandLineOutput& output_;
+  HostSystemVariables variables_;
+  MenuBar menus_;
+  HostSds sds_;
+  ScopedSdsHost sdsScope_;
+  HostBackend backend_;
+  ui::ScopedBackend backendScope_;
+  MainWindow mainWindow_;
+  OdDbDatabasePtr database_;
+  OdSmartPtr<CommandLineUserIO> userIO_;
+  std::unique_ptr<LoadedModule> module_;
+};
+
+HostSession::HostSession(const DrawingRequest& request, CommandLineOutput& output,
+                         PromptAnswers& prompts, DialogAnswers& dialogs)
+    : impl_(std::make_unique<Impl>(request, output, prompts, dialogs)) {}
+
+HostSession::~HostSession() = default;
+
+void HostSession::RunCommand(const std::wstring& name) { impl_->RunCommand(name); }
+
+bool HostSession::Save(std::ostream& errors) { return impl_->Save(errors); }
+
+}  // namespace app

@@ -1,0 +1,34 @@
+// quorlex: the host program. See app/CommandLine.h for the command line.
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/HostSession.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+int Dispatch(const app::Request& request) {
+  if (const auto* exportRequest = std::get_if<app::ExportRequest>(&request)) {
+    return app::RunExport(*exportRequest, std::cout, std::cerr);
+  }
+  if (const auto* runRequest = std::get_if<app::RunRequest>(&request)) {
+    return app::RunScript(*runRequest, std::cout, std::cerr);
+  }
+  std::cout << app::UsageText();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  try {
+    return Dispatch(app::ParseCommandLine(args));
+  } catch (const app::UsageError& error) {
+    std::cerr << "quorlex: " << error.what() << "\n" << app::UsageText();
+    return kUsageError;
+  }
+}
