@@ -105,6 +105,13 @@ const RecipeCase kRecipeCases[] = {
      true,
      true,
      {{-0.0, 0, 0}, {1, 0, 0}, {1, 1, 0}}},
+    {"all four corners at one location: destroyed",
+     {{2, 3, 4}, {2, 3, 4}, {2, 3, 4}, {2, 3, 4}},
+     0,
+     {},
+     false,
+     false,
+     {}},
     {"four collinear distinct corners are kept",
      {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}},
      4,
@@ -156,6 +163,27 @@ TEST(OpennurbsMesh, OneFaceRecipe) {
     EXPECT_EQ(mesh.Topology().IsValid(), c.topology_valid);
     EXPECT_TRUE(SamePoints(TopologyPoints(mesh), c.top_points));
   }
+}
+
+TEST(OpennurbsMesh, OneTriangleRecipe) {
+  const auto triangle = [](ON_3dPoint a, ON_3dPoint b, ON_3dPoint c) {
+    ON_Mesh mesh(1, 3, false, false);
+    mesh.SetVertex(0, a);
+    mesh.SetVertex(1, b);
+    mesh.SetVertex(2, c);
+    mesh.SetTriangle(0, 0, 1, 2);
+    mesh.Compact();
+    return mesh;
+  };
+  const ON_Mesh good = triangle({5, 0, 0}, {0, 5, 0}, {0, 0, 5});
+  EXPECT_TRUE(good.Topology().IsValid());
+  EXPECT_EQ(good.Topology().TopEdgeCount(), 3);
+  EXPECT_TRUE(SamePoints(TopologyPoints(good), {{0, 0, 5}, {0, 5, 0}, {5, 0, 0}}));
+
+  const ON_Mesh collapsed = triangle({5, 0, 0}, {0, 5, 0}, {5, 0, 0});
+  EXPECT_EQ(collapsed.VertexCount(), 0);
+  EXPECT_EQ(collapsed.FaceCount(), 0);
+  EXPECT_FALSE(collapsed.Topology().IsValid());
 }
 
 TEST(OpennurbsMesh, SurveyCoordinatesThatCollideAsFloatsStayApart) {
