@@ -58,9 +58,10 @@ def road(msp):
     # Then a right-hand curve of 30 m (arcs run counter-clockwise, so from 110 to 150 degrees).
     msp.add_arc(at(99.962, 73.856, 415.0), radius=30.0, start_angle=110.0, end_angle=150.0,
                 dxfattribs={"layer": "ROAD-CL"})
+    # The kerb as a cubic B-spline by its control points, as surveyed kerb lines are drawn.
     kerb = [at(0.0, 56.5, 414.1), at(20.0, 56.4, 414.3), at(40.0, 56.6, 414.5),
             at(55.0, 59.8, 414.5), at(66.0, 66.1, 414.6), at(80.0, 73.2, 415.0)]
-    msp.add_spline(kerb, dxfattribs={"layer": "KERB"})
+    msp.add_open_spline(kerb, degree=3, dxfattribs={"layer": "KERB"})
 
 
 def nature(msp):
