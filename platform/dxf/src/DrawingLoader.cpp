@@ -31,8 +31,11 @@ DrawingLoader::DrawingLoader(const std::string& path, const ReadOptions& options
 
 bool DrawingLoader::nextTag() {
   if (!reader_.next()) return false;
-  if ((reader_.code() == 5 || reader_.code() == 105) && !reader_.trimmed().empty()) {
-    noteHandle(reader_.handle());
+  // Code 5 is no handle everywhere (an R12 DIMSTYLE's arrow block name): only hex text counts.
+  OdDbHandle seen;
+  if ((reader_.code() == 5 || reader_.code() == 105) &&
+      OdDbHandle::parse(reader_.trimmed(), seen)) {
+    noteHandle(seen.value());
   }
   if (options_.progress && ++tagsSinceProgress_ == 65536) {
     tagsSinceProgress_ = 0;
@@ -168,7 +171,8 @@ void DrawingLoader::readTableEntry(std::string_view table) {
   std::uint64_t handle = 0;
   while (nextTag() && reader_.code() != 0) {
     if (reader_.code() == 2 && name.empty()) name = reader_.trimmed();
-    if (reader_.code() == 5 && !reader_.trimmed().empty()) handle = reader_.handle();
+    int handleCode = table == "DIMSTYLE" ? 105 : 5;
+    if (reader_.code() == handleCode && !reader_.trimmed().empty()) handle = reader_.handle();
   }
   if (reader_.code() != 0) unexpected("0/ENDTAB");
   if (name.empty()) return;
