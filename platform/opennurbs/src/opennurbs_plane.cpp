@@ -7,7 +7,7 @@
 namespace {
 
 // Built from literals, not from the point and vector constants of another translation unit,
-// whose initialisation order is unspecified.
+// whose initialisation order across files is not fixed.
 ON_Plane MakeWorldXy() {
   ON_Plane p;
   p.CreateFromFrame(ON_3dPoint(0, 0, 0), ON_3dVector(1, 0, 0), ON_3dVector(0, 1, 0));
