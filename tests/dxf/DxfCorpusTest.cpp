@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 const std::map<std::string, std::string> kRefused = {
     // Coordinates written with decimal commas ("-6,63671875"): not numbers in DXF.
     {"openscad__dxf__nothing-decimal-comma-separated.dxf",
-     "line 73: expected a number for group code 10, found '0,1'"},
+     "line 72: expected a number for group code 10, found '0,1'"},
 };
 
 const std::vector<OdGePoint3d> kNewPoints = {{1.5, -2.25, 0.1},

@@ -109,7 +109,10 @@ void DrawingLoader::readSection() {
     while (!atZero("ENDSEC")) skipToZero();
   }
   if (!atZero("ENDSEC")) unexpected("0/ENDSEC");
-  if (!nextTag()) reader_.failAtTag("expected 0/EOF after 0/ENDSEC, found the end of the file");
+  if (!nextTag()) {
+    reader_.failAt({reader_.tagEndOffset(), reader_.binary() ? 0 : reader_.tagStart().line + 2},
+                   "expected 0/EOF after 0/ENDSEC, found the end of the file");
+  }
 }
 
 void DrawingLoader::readHeader() {

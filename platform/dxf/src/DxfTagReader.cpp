@@ -159,8 +159,7 @@ bool DxfTagReader::nextAscii() {
   std::string_view codeLine;
   tagOffset_ = consumed();
   if (!readLine(codeLine, valueOffset_, true)) return false;
-  ++line_;
-  if (line_ == 0) line_ = 1;
+  line_ = firstTag_ ? 1 : line_ + 2;
   std::string_view t = trim(codeLine);
   int value = 0;
   auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
@@ -176,7 +175,6 @@ bool DxfTagReader::nextAscii() {
   tagEnd_ = valueEnd_;
   // The value line end is not part of the value's bytes for span arithmetic.
   valueEnd_ = valueOffset_ + text_.size();
-  ++line_;
   firstTag_ = false;
   return true;
 }
