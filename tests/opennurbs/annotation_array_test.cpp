@@ -75,6 +75,11 @@ TEST(OpennurbsSimpleArray, GrowsAndAppendsItsOwnElementsSafely) {
   EXPECT_EQ(a.Capacity(), 8);
   for (int i = 0; i < a.Count(); ++i) EXPECT_EQ(a[i], ON_3dPoint(1, 2, 3));
 
+  a.Append(a.Count(), a.Array());  // a block of itself, with growth
+  EXPECT_EQ(a.Count(), 10);
+  EXPECT_EQ(a[9], ON_3dPoint(1, 2, 3));
+  a.SetCount(5);
+
   a.SetCount(99);  // beyond the capacity: ignored
   EXPECT_EQ(a.Count(), 5);
   a.Shrink();

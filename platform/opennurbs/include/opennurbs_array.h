@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <functional>
 #include <memory>
 
 #include "opennurbs_point.h"
@@ -70,10 +71,17 @@ class ON_SimpleArray {
     }
     m_a[m_count++] = x;
   }
-  // Appends n elements copied from p (p may not point into this array).
+  // Appends n elements copied from p; safe when p points into this array.
   void Append(int n, const T* p) {
     if (n <= 0 || p == nullptr) return;
-    if (m_count + n > m_capacity) Reserve(std::max(m_count + n, NewCapacity()));
+    if (m_count + n > m_capacity) {
+      if (PointsIntoThis(p)) {
+        const ON_SimpleArray copy(*this);
+        Append(n, copy.m_a.get() + (p - m_a.get()));
+        return;
+      }
+      Reserve(std::max(m_count + n, NewCapacity()));
+    }
     std::copy(p, p + n, m_a.get() + m_count);
     m_count += n;
   }
@@ -129,6 +137,10 @@ class ON_SimpleArray {
 
  private:
   int NewCapacity() const { return m_count <= 2 ? 4 : 2 * m_count; }
+  bool PointsIntoThis(const T* p) const {
+    const std::less<const T*> before;
+    return m_a && !before(p, m_a.get()) && before(p, m_a.get() + m_capacity);
+  }
 
   std::unique_ptr<T[]> m_a;
   int m_count = 0;
