@@ -51,7 +51,8 @@ class OdDbDatabase : public OdRxObject {
   // face records, in file order) or kNull (layers and block table records, which enter the
   // name tables). Throws OdError(eDuplicateHandle) naming the handle when it is in use,
   // eDuplicateKey for a record name in use, eAlreadyInDb, eNullObjectPointer,
-  // eInvalidOwnerObject for an owner that owns no objects or is of another database.
+  // eInvalidOwnerObject for an owner that owns no objects or is of another database. Like an
+  // appended entity, the object counts as open for write while the caller holds references.
   OdDbObjectId addLoadedObject(OdDbObjectId owner, OdDbObject* object,
                                OdDbHandle handle = OdDbHandle());
   void completeLoad();

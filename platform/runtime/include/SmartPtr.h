@@ -52,6 +52,12 @@ class OdSmartPtr {
     OdSmartPtr(std::move(other)).swap(*this);
     return *this;
   }
+  // From a smart pointer of another class: the checked cast, as for construction.
+  template <class U>
+  OdSmartPtr& operator=(const OdSmartPtr<U>& other) {
+    OdSmartPtr(other).swap(*this);
+    return *this;
+  }
   OdSmartPtr& operator=(const OdRxObject* object) {
     OdSmartPtr(object).swap(*this);
     return *this;

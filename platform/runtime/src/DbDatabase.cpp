@@ -162,6 +162,8 @@ OdDbObjectId OdDbDatabase::addLoadedObject(OdDbObjectId owner, OdDbObject* objec
   bool record = !ownerStub && isTableRecord(object, layer);
   if (record) m_impl->checkNameFree(layer, recordName(object, layer));
   OdDbObjectId id = m_impl->addObject(object, handle, ownerStub);
+  object->setOpenedForWrite(
+      true);  // as an appended object: open for write while the caller holds it
   if (record) m_impl->registerRecord(layer, recordName(object, layer), id);
   if (ownerStub) ownerStub->object->appendOwnedId(id);
   return id;
