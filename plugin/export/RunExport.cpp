@@ -1,0 +1,90 @@
+#include "export/RunExport.h"
+
+#include <utility>
+
+#include "DbCommandContext.h"
+#include "KVPoints.h"
+#include "PointCollector.h"
+#include "afxdlgs.h"
+#include "create/PointCreation.h"
+#include "export/DelimiterText.h"
+#include "export/PrintMessage.h"
+#include "host/HostWindow.h"
+#include "host/ProductTitle.h"
+#include "options/options_dialog.h"
+
+namespace {
+
+constexpr int kFormatYXZ = 1;
+
+void ShowNoDrawingMessage(HWND* mainWindow) {
+  MessageBoxW(mainWindow ? *mainWindow : nullptr, L"This command needs an active drawing",
+              ProductTitle(), MB_ICONWARNING);
+}
+
+// The walk over the selection, in selection order.
+void CollectPoints(const OdDbSelectionSet& selection, const ExportOptions& options,
+                   ON_3dPointArray& points) {
+  PointCollector collector(options, points);
+  for (OdDbSelectionSetIteratorPtr it = selection.newIterator(); !it->done(); it->next())
+    collector.CollectObject(it->objectId());
+}
+
+// One point entity at each collected point, in list order; a point that cannot be added is
+// passed over, and the export goes on.
+void CreatePointEntities(const ON_3dPointArray& points, const OdDbDatabasePtr& database) {
+  for (int i = 0; i < points.Count(); ++i) CreatePointEntity(points[i], database);
+}
+
+// The list in the order the file wants: "Y, X, Z" exchanges x and y of every point; the points
+// in the drawing are not affected.
+ON_3dPointArray PointsInFileOrder(const ON_3dPointArray& points, int format) {
+  ON_3dPointArray ordered(points);
+  if (format != kFormatYXZ) return ordered;
+  for (int i = 0; i < ordered.Count(); ++i) std::swap(ordered[i].x, ordered[i].y);
+  return ordered;
+}
+
+bool WritePoints(OdEdUserIO* userIO, const ON_3dPointArray& points, const CString& path,
+                 const ExportOptions& options) {
+  const ON_3dPointArray ordered = PointsInFileOrder(points, options.format);
+  if (!KVPoints::Write(ordered, path, DelimiterText(options.delimiter, options.other))) {
+    PrintMessage(userIO, L"Failure [%ls]\n", KVPoints::GetError().GetString());
+    return false;
+  }
+  PrintMessage(userIO, L"Successfully processed %d points\n", points.Count());
+  return true;
+}
+
+}  // namespace
+
+bool RunExport(OdEdCommandContext* context, HWND* mainWindow) {
+  if (context == nullptr) {
+    ShowNoDrawingMessage(mainWindow);
+    return false;
+  }
+  OdDbCommandContextPtr drawingContext(context);  // checked: throws for another class
+  OdDbDatabasePtr database = drawingContext->database();
+  OdDbUserIOPtr userIO(drawingContext->userIO());  // checked as well
+  OdDbSelectionSetPtr selection =
+      userIO->select(L"Select objects:", 0, nullptr, OdString::kEmpty, nullptr);
+  if (selection->numEntities() == 0) {
+    PrintMessage(userIO, L"\nFailure [No entities selected]");
+    return false;
+  }
+  CFileDialog fileDialog(FALSE, L"txt", L"Export.txt", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                         L"Points Text Files (*.txt)|*.txt||", OwnerWindow(mainWindow));
+  if (fileDialog.DoModal() == IDCANCEL) {
+    PrintMessage(userIO, L"Failure [Command cancelled]\n");
+    return false;
+  }
+  ExportOptions options;
+  if (!ShowOptionsDialog(mainWindow, options)) {
+    PrintMessage(userIO, L"Failure [Command cancelled]\n");
+    return false;
+  }
+  ON_3dPointArray points;
+  CollectPoints(*selection, options, points);
+  if (options.createPoints) CreatePointEntities(points, database);
+  return WritePoints(userIO, points, fileDialog.GetPathName(), options);
+}
