@@ -279,8 +279,12 @@ void DrawingLoader::readEntityTags(const KindSpec* kind) {
 
 void DrawingLoader::readEntity(OdDbObjectId owner, bool topLevel) {
   startDecoder();
-  std::string type(reader_.trimmed());
-  const KindSpec* kind = findKind(type);
+  if (reader_.trimmed() != lastType_) {
+    lastType_ = reader_.trimmed();
+    lastKind_ = findKind(lastType_);
+  }
+  const std::string& type = lastType_;
+  const KindSpec* kind = lastKind_;
   topLevelDialect_ = topLevel;
   readEntityTags(kind);
   topLevelDialect_ = false;
@@ -363,6 +367,15 @@ OdDbObjectId DrawingLoader::add(OdDbObjectId owner, OdDbObject* object, std::uin
 }
 
 OdDbObjectId DrawingLoader::layerFor(const std::string& rawName, std::uint64_t handle) {
+  // Runs of entities on one layer are the rule.
+  if (!lastLayer_.isNull() && rawName == lastLayerName_) return lastLayer_;
+  OdDbObjectId id = findOrAddLayer(rawName, handle);
+  lastLayerName_ = rawName;
+  lastLayer_ = id;
+  return id;
+}
+
+OdDbObjectId DrawingLoader::findOrAddLayer(const std::string& rawName, std::uint64_t handle) {
   auto it = layers_.find(rawName);
   if (it != layers_.end()) return it->second;
   startDecoder();

@@ -48,6 +48,7 @@ class DrawingLoader {
                        std::size_t faces, DxfLocation where);
   OdDbObjectId add(OdDbObjectId owner, OdDbObject* object, std::uint64_t handle, DxfLocation where);
   OdDbObjectId layerFor(const std::string& rawName, std::uint64_t handle = 0);
+  OdDbObjectId findOrAddLayer(const std::string& rawName, std::uint64_t handle);
   OdDbObjectId blockRecord(const std::string& rawName, std::uint64_t handle, DxfLocation where);
   OdDbObjectId spaceRecord(bool paper);
   void noteHandle(std::uint64_t h) { source_->maxHandle = std::max(source_->maxHandle, h); }
@@ -62,6 +63,10 @@ class DrawingLoader {
   std::string codePage_;
   EntityRecord record_;
   std::unordered_map<std::string, OdDbObjectId> layers_;
+  std::string lastLayerName_;
+  OdDbObjectId lastLayer_;
+  std::string lastType_;
+  const KindSpec* lastKind_ = nullptr;
 
   // Common values of the entity being read.
   std::uint64_t handle_ = 0;

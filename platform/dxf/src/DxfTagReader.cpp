@@ -44,6 +44,20 @@ T loadLittleEndian(const char* p) {
   return v;
 }
 
+// Group codes are short integers; this is the reader's hottest parse.
+bool parseCode(std::string_view t, int& code) {
+  bool negative = !t.empty() && t.front() == '-';
+  if (negative) t.remove_prefix(1);
+  if (t.empty() || t.size() > 6) return false;
+  int v = 0;
+  for (char c : t) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+  }
+  code = negative ? -v : v;
+  return true;
+}
+
 }  // namespace
 
 ValueType valueTypeOf(int c) {
@@ -160,13 +174,9 @@ bool DxfTagReader::nextAscii() {
   tagOffset_ = consumed();
   if (!readLine(codeLine, valueOffset_, true)) return false;
   line_ = firstTag_ ? 1 : line_ + 2;
-  std::string_view t = trim(codeLine);
-  int value = 0;
-  auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (t.empty() || ec != std::errc() || p != t.data() + t.size()) {
+  if (!parseCode(trim(codeLine), code_)) {
     failAtTag("expected a group code, found " + quoted(codeLine));
   }
-  code_ = value;
   if (firstTag_) codeWidth_ = static_cast<int>(codeLine.size());
   if (!readLine(text_, valueEnd_, false)) {
     failAt({consumed(), line_ + 1}, "expected a value after group code " + std::to_string(code_) +
