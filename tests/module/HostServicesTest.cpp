@@ -9,6 +9,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "DbBlockTableRecord.h"
+#include "DbCommandContext.h"
+#include "DbPoint.h"
+#include "DbScriptedUserIO.h"
 #include "Ed/EdCommandStack.h"
 #include "LoadedModule.h"
 #include "afxwin.h"
@@ -58,7 +62,9 @@ class RunningModule {
   }
   bool ready() const { return m_object != nullptr; }
   const std::string& error() const { return m_module.error(); }
-  void Run(const wchar_t* command) { odedRegCmds()->executeCommand(command, nullptr); }
+  void Run(const wchar_t* command, OdEdCommandContext* context = nullptr) {
+    odedRegCmds()->executeCommand(command, context);
+  }
 
  private:
   LoadedModule m_module;
@@ -157,6 +163,39 @@ TEST_F(ModuleHostServices, AboutShowsCurrentTitleOwnedByMainWindow) {
   const ui::MessageBoxRequest& box = backend.MessageBoxes()[0].request;
   EXPECT_EQ(box.caption, L"Quorlex for Bricscad 9 version 1.0");
   EXPECT_EQ(box.owner, L"Host main window");
+}
+
+// The export command as the host runs it: its options dialog comes from the module's own
+// resources, which only the loaded module holds.
+TEST_F(ModuleHostServices, ExportCommandRunsWithModuleResources) {
+  ::setenv("QUORLEX_REGISTRY", (folder / "registry.reg").c_str(), 1);
+  RunningModule module(BuiltModulePath());
+  ASSERT_TRUE(module.ready()) << module.error();
+  OdDbDatabasePtr database = OdDbDatabase::createObject();
+  OdDbObjectId id;
+  {
+    OdDbBlockTableRecordPtr modelSpace =
+        database->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+    OdDbPointPtr point = OdDbPoint::createObject();
+    point->setPosition(OdGePoint3d(512345.125, 6543210.5, 101.75));
+    id = modelSpace->appendOdDbEntity(point);
+  }
+  OdDbScriptedUserIOPtr userIO = OdDbScriptedUserIO::createObject();
+  userIO->queueSelection({id});
+  const fs::path output = folder / "points.txt";
+  backend.AnswerFileDialog(output.wstring());
+  backend.Click(IDOK);
+  module.Run(L"Quorlex", OdDbCommandContext::createObject(database, userIO));
+  ::unsetenv("QUORLEX_REGISTRY");
+
+  EXPECT_EQ(userIO->output().toUtf8(), "Successfully processed 1 points\n");
+  ASSERT_EQ(backend.Dialogs().size(), 1u);
+  EXPECT_EQ(backend.Dialogs()[0].opened.caption, L"Quorlex Options");
+  EXPECT_EQ(backend.FileDialogs().at(0).owner, L"Host main window");
+  std::ifstream in(output);
+  std::ostringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "512345.125,6543210.5,101.75\n");
 }
 
 }  // namespace
