@@ -2,6 +2,8 @@
 // erasure, iteration, loading with file handles, and object lifetime.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DbDatabase.h"
 #include "DbLine.h"
 #include "DbPoint.h"
@@ -255,6 +257,25 @@ TEST(RuntimeDatabase, LoadingKeepsFileHandles) {
   EXPECT_EQ(db->appendedSinceLoad(), std::vector<OdDbObjectId>{added});
   db->clearAppendedSinceLoad();
   EXPECT_TRUE(db->appendedSinceLoad().empty());
+}
+
+TEST(RuntimeDatabase, HandleLookupAcrossManyObjects) {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdDbObjectId ms = db->getModelSpaceId();
+  std::vector<std::pair<OdUInt64, OdDbObjectId>> loaded;
+  OdUInt64 highest = 0;
+  for (OdUInt64 i = 1; i <= 5000; ++i) {
+    OdUInt64 handle = (i * 7919) % 100003 + 0x1000;  // scattered, as in real files
+    highest = std::max(highest, handle);
+    loaded.emplace_back(handle, db->addLoadedObject(ms, OdDbPoint::createObject(), handle));
+  }
+  for (const auto& [handle, id] : loaded) {
+    ASSERT_EQ(db->getOdDbObjectId(handle), id) << std::hex << handle;
+    ASSERT_EQ(id.getHandle().value(), handle);
+  }
+  EXPECT_TRUE(db->getOdDbObjectId(0xFFF).isNull());
+  EXPECT_TRUE(db->getOdDbObjectId(0xFFFFFFFFFFull).isNull());
+  EXPECT_EQ(appendPoint(db, 1).getHandle().value(), highest + 1);
 }
 
 TEST(RuntimeDatabase, SourceDataSlot) {

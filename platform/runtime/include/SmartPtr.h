@@ -110,11 +110,15 @@ class OdSmartPtr {
       if (!m_object) throw OdError_NotThatKindOfClass(object->isA(), T::desc());
     }
   }
-  // Takes over the caller's reference of object; on a failed cast that reference is released.
+  // Takes over the caller's reference of object; on a failed cast that reference is released
+  // before the error is thrown.
   void attachChecked(const OdRxObject* object) {
     if (!object) return;
-    assign(object);
-    const_cast<OdRxObject*>(object)->release();
+    auto* owned = const_cast<OdRxObject*>(object);
+    m_object = static_cast<T*>(owned->queryX(T::desc()));
+    OdRxClass* actual = owned->isA();
+    owned->release();
+    if (!m_object) throw OdError_NotThatKindOfClass(actual, T::desc());
   }
 
   T* m_object = nullptr;

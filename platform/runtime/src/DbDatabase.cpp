@@ -38,7 +38,7 @@ OdDbObjectId OdDbDatabaseImpl::addObject(OdDbObject* object, OdDbHandle handle, 
   stub.database = m_database;
   stub.owner = owner;
   stub.handle = handle.value();
-  m_byHandle.emplace(stub.handle, &stub);
+  m_byHandle.insert(&stub);
   raiseHandseed(stub.handle + 1);
   object->addRef();
   object->setStub(&stub);
@@ -46,8 +46,7 @@ OdDbObjectId OdDbDatabaseImpl::addObject(OdDbObject* object, OdDbHandle handle, 
 }
 
 OdDbStub* OdDbDatabaseImpl::find(OdDbHandle handle) const {
-  auto found = m_byHandle.find(handle.value());
-  return found == m_byHandle.end() ? nullptr : found->second;
+  return m_byHandle.find(handle.value());
 }
 
 void OdDbDatabaseImpl::raiseHandseed(OdUInt64 seed) {

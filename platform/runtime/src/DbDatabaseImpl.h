@@ -7,10 +7,10 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "DbDatabase.h"
+#include "HandleIndex.h"
 
 class OdDbStub {
  public:
@@ -29,7 +29,7 @@ class OdDbDatabaseImpl {
   // Makes object resident with handle (null: a fresh one), owned by owner; takes a reference.
   // Checks nothing: callers validate first.
   OdDbObjectId addObject(OdDbObject* object, OdDbHandle handle, OdDbStub* owner);
-  bool handleInUse(OdDbHandle handle) const { return m_byHandle.count(handle.value()) != 0; }
+  bool handleInUse(OdDbHandle handle) const { return m_byHandle.find(handle.value()) != nullptr; }
   OdDbStub* find(OdDbHandle handle) const;
   OdDbHandle handseed() const { return m_handseed; }
   void raiseHandseed(OdUInt64 seed);
@@ -55,7 +55,7 @@ class OdDbDatabaseImpl {
 
   OdDbDatabase* m_database;
   std::deque<OdDbStub> m_stubs;
-  std::unordered_map<OdUInt64, OdDbStub*> m_byHandle;
+  HandleIndex m_byHandle;
   OdUInt64 m_handseed = 1;
   std::vector<OdDbObjectId> m_blocks;
   std::vector<OdDbObjectId> m_layers;
