@@ -28,7 +28,7 @@ void CommandLineOutput::Print(std::wstring_view text) {
 void CommandLineOutput::Prompt(std::wstring_view prompt, std::wstring_view answer) {
   StartLine();
   Write(prompt);
-  if (!prompt.empty() && prompt.back() != L' ') Write(L" ");
+  if (!answer.empty() && !prompt.empty() && prompt.back() != L' ') Write(L" ");
   Write(answer);
   Write(L"\n");
 }

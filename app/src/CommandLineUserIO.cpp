@@ -90,16 +90,16 @@ std::wstring DxfTypeName(const OdDbEntity& entity) {
 OdSmartPtr<CommandLineUserIO> CommandLineUserIO::createObject(CommandLineOutput& output,
                                                               PromptAnswers& answers,
                                                               OdDbDatabase* database) {
-  return OdSmartPtr<CommandLineUserIO>(
-      static_cast<CommandLineUserIO*>(
-          new OdRxObjectImpl<CommandLineUserIO>(output, answers, database)),
-      kOdRxObjAttach);
+  // The count starts at 0; the smart pointer adds the first reference.
+  return OdSmartPtr<CommandLineUserIO>(static_cast<CommandLineUserIO*>(
+      new OdRxObjectImpl<CommandLineUserIO>(output, answers, database)));
 }
 
 std::wstring CommandLineUserIO::Ask(const OdString& prompt) {
   const std::optional<std::string> answer = answers_.NextAnswer();
   if (!answer) {
     output_.Prompt(prompt.wide(), L"*Cancel*");
+    cancelShown_ = true;
     throw OdEdCancel();
   }
   const std::wstring text = DecodeUtf8(*answer).value_or(std::wstring());
@@ -114,6 +114,8 @@ OdDbSelectionSetPtr CommandLineUserIO::select(const OdString& prompt, int, const
     return SelectFromModelSpace(database_, SelectionSpec::Parse(EncodeUtf8(answer)));
   } catch (const SelectionSpecError& error) {
     output_.Line(L"Invalid selection: " + DecodeUtf8(error.what()).value_or(L"?"));
+    output_.Line(L"*Cancel*");
+    cancelShown_ = true;
     throw OdEdCancel();
   }
 }

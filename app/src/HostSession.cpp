@@ -108,7 +108,7 @@ class HostSession::Impl {
       command.execute(context);
       return;
     } catch (const OdEdCancel&) {
-      output_.Line(L"*Cancel*");
+      if (!userIO_->TakeCancelShown()) output_.Line(L"*Cancel*");
     } catch (const OdError& error) {
       output_.Line(error.description().wide());
     } catch (const std::exception& error) {

@@ -4,7 +4,6 @@
 
 #include "OdError.h"
 #include "app/HostSession.h"
-#include "app/ModuleLoader.h"
 #include "app/Script.h"
 #include "app/Utf8.h"
 
@@ -51,7 +50,7 @@ int WithSession(const DrawingRequest& request, CommandLineOutput& output, Prompt
   } catch (const OdError& error) {
     errors << "quorlex: " << error.description().toUtf8() << "\n";
     return kUnusable;
-  } catch (const ModuleError& error) {
+  } catch (const std::exception& error) {  // ModuleError, or what a module's initApp threw
     errors << "quorlex: " << error.what() << "\n";
     return kUnusable;
   }

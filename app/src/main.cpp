@@ -1,4 +1,5 @@
 // quorlex: the host program. See app/CommandLine.h for the command line.
+#include <exception>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
     return Dispatch(app::ParseCommandLine(args));
   } catch (const app::UsageError& error) {
     std::cerr << "quorlex: " << error.what() << "\n" << app::UsageText();
+    return kUsageError;
+  } catch (const std::exception& error) {
+    std::cerr << "quorlex: " << error.what() << "\n";
     return kUsageError;
   }
 }

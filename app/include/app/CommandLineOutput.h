@@ -18,7 +18,8 @@ class CommandLineOutput {
 
   // Text as a command gives it.
   void Print(std::wstring_view text);
-  // "<prompt> <answer>" as the user saw it after typing the answer and Enter.
+  // "<prompt> <answer>" as the user saw it after typing the answer and Enter ("<prompt>" alone
+  // for an empty answer).
   void Prompt(std::wstring_view prompt, std::wstring_view answer);
   // One line of the host's own.
   void Line(std::wstring_view text);

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "DbDatabase.h"
 #include "DbUserIO.h"
@@ -45,6 +46,9 @@ class CommandLineUserIO : public OdDbUserIO {
                        const OdString& keywords = OdString::kEmpty) override;
   void putString(const OdString& text) override;
 
+  // Whether a prompt showed "*Cancel*" since the last call (so the host does not repeat it).
+  bool TakeCancelShown() { return std::exchange(cancelShown_, false); }
+
  protected:
   CommandLineUserIO(CommandLineOutput& output, PromptAnswers& answers, OdDbDatabase* database)
       : output_(output), answers_(answers), database_(database) {}
@@ -56,6 +60,7 @@ class CommandLineUserIO : public OdDbUserIO {
   CommandLineOutput& output_;
   PromptAnswers& answers_;
   OdDbDatabase* database_;
+  bool cancelShown_ = false;
 };
 
 // The DXF type name of an entity as a file names it ("LINE", "POLYLINE", "3DFACE", ...).
