@@ -51,7 +51,9 @@ void expectLosslessAppend(const fs::path& original, const fs::path& saved) {
   dxftest::SavedParts after = dxftest::splitSaved(saved.string(), kPoints.size());
   EXPECT_TRUE(after.rest == before.rest) << "bytes outside the new points and $HANDSEED changed";
   EXPECT_EQ(after.addedPoints, kPoints);
-  if (before.handseed != 0) EXPECT_GT(after.handseed, after.maxHandle);
+  if (before.handseed != 0) {
+    EXPECT_GT(after.handseed, after.maxHandle);
+  }
 }
 
 TEST(DxfWriter, AppendedPointsAreReadByEzdxfAndTheRestIsUnchanged) {
