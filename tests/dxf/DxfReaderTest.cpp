@@ -297,4 +297,34 @@ TEST(DxfReader, TextInTheDrawingsCodePageOrUtf8BecomesWideText) {
   }
 }
 
+// Hand-written R12 and R2007 files: raw code-page bytes, both escapes, and broken UTF-8.
+TEST(DxfReader, TextBytesAndEscapesDecodeByVersionAndCodePage) {
+  const struct {
+    const char* version;
+    const char* codePage;
+    std::string bytes;
+    std::wstring text;
+  } cases[] = {
+      {"AC1009", "ANSI_1251", "\xCF\xF0\xE8", L"При"},
+      {"AC1009", "ANSI_1252", "caf\xE9 \\U+03A9", L"café Ω"},
+      {"AC1015", "ANSI_1252", "\\M+18341!", L"ア!"},        // Shift-JIS 0x8341
+      {"AC1015", "", "\xE9t\xE9", L"été"},                  // no code page: the format's default
+      {"AC1021", "ANSI_1251", "\xC3\xA9\xFF", L"é\uFFFD"},  // UTF-8 from R2007 on
+  };
+  dxftest::ScratchDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.version) + " " + c.codePage);
+    std::string header = std::string("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\n") +
+                         c.version + "\n  9\n$DWGCODEPAGE\n  3\n" + c.codePage + "\n  0\nENDSEC\n";
+    std::string body =
+        "  0\nSECTION\n  2\nENTITIES\n  0\nTEXT\n  1\n" + c.bytes + "\n  0\nENDSEC\n  0\nEOF\n";
+    std::string path = (dir / "text.dxf").string();
+    dxftest::writeAll(path, header + body);
+    OdDbDatabasePtr db = dxf::readDxfFile(path);
+    auto ms = modelSpace(db.get());
+    ASSERT_EQ(ms.size(), 1u);
+    EXPECT_EQ(OdDbText::cast(ms[0].second)->textString().wide(), c.text);
+  }
+}
+
 }  // namespace
