@@ -7,8 +7,8 @@ flow.dxf       one entity of each kind the export reads, in a known order, with 
                points are exact in binary (so every expected line is known to the last digit),
                and an MTEXT and an INSERT that the export passes over
 precision.dxf  point entities whose coordinates test exact passage (0.1, 0.30000000000000004,
-               -0.0, 1e-07, survey coordinates) and a 3D face at x = 1000000.9, whose corners
-               pass through single precision
+               -0.0, 1e-07, survey coordinates) and a 3D face at x = 1000000.9, a value that
+               single precision would round to 1000000.875
 bad.dxf        a drawing cut off with a malformed group code at line 9 (written by hand below)
 """
 import io
