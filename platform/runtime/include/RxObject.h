@@ -60,7 +60,7 @@ class OdRxClass {
 
   // Registers the class in the class dictionary; a name is registered once (assert).
   OdRxClass(const OdString& name, OdRxClass* parent, Constructor constructor = nullptr,
-            const OdString& dxfName = OdString::kEmpty);
+            const OdString& dxfName = OdString());
   OdRxClass(const OdRxClass&) = delete;
   OdRxClass& operator=(const OdRxClass&) = delete;
   ~OdRxClass();
@@ -110,7 +110,7 @@ std::vector<OdRxClass*> odrxAllClasses();
 
 // An abstract (or otherwise not creatable) class.
 #define ODRX_NO_CONS_DEFINE_MEMBERS(ClassName, ParentName, ClassNameText) \
-  ODRX_DEFINE_RTTI_MEMBERS_(ClassName, ParentName, ClassNameText, nullptr, OdString::kEmpty)
+  ODRX_DEFINE_RTTI_MEMBERS_(ClassName, ParentName, ClassNameText, nullptr, OdString())
 
 // A creatable class; ClassName::createObject() makes an OdRxObjectImpl<ClassName>.
 #define ODRX_CONS_DEFINE_MEMBERS(ClassName, ParentName, ClassNameText, DxfName)                  \

@@ -6,7 +6,7 @@
 
 #include "DbDatabaseImpl.h"
 
-ODRX_CONS_DEFINE_MEMBERS(OdDbDatabase, OdRxObject, L"AcDbDatabase", OdString::kEmpty)
+ODRX_CONS_DEFINE_MEMBERS(OdDbDatabase, OdRxObject, L"AcDbDatabase", OdString())
 
 namespace {
 

@@ -8,13 +8,14 @@
 #include "Ge/GeVector3d.h"
 #include "OdError.h"
 
-OdGeTol OdGeContext::gTol(1e-10, 1e-10);
+// Constant-initialised, so other libraries may use them during their own static initialisation.
+constinit OdGeTol OdGeContext::gTol(1e-10, 1e-10);
 
-const OdGeVector3d OdGeVector3d::kIdentity(0.0, 0.0, 0.0);
-const OdGeVector3d OdGeVector3d::kXAxis(1.0, 0.0, 0.0);
-const OdGeVector3d OdGeVector3d::kYAxis(0.0, 1.0, 0.0);
-const OdGeVector3d OdGeVector3d::kZAxis(0.0, 0.0, 1.0);
-const OdGePoint3d OdGePoint3d::kOrigin(0.0, 0.0, 0.0);
+constinit const OdGeVector3d OdGeVector3d::kIdentity(0.0, 0.0, 0.0);
+constinit const OdGeVector3d OdGeVector3d::kXAxis(1.0, 0.0, 0.0);
+constinit const OdGeVector3d OdGeVector3d::kYAxis(0.0, 1.0, 0.0);
+constinit const OdGeVector3d OdGeVector3d::kZAxis(0.0, 0.0, 1.0);
+constinit const OdGePoint3d OdGePoint3d::kOrigin(0.0, 0.0, 0.0);
 const OdGeMatrix3d OdGeMatrix3d::kIdentity;
 
 double OdGeVector3d::length() const { return std::sqrt(lengthSqrd()); }

@@ -10,8 +10,8 @@ class OdGePoint3d {
  public:
   static const OdGePoint3d kOrigin;
 
-  OdGePoint3d() = default;
-  OdGePoint3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
+  constexpr OdGePoint3d() = default;
+  constexpr OdGePoint3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
 
   // True when the distance to p is at most tol.equalPoint().
   bool isEqualTo(const OdGePoint3d& p, const OdGeTol& tol = OdGeContext::gTol) const;

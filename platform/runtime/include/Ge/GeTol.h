@@ -3,7 +3,7 @@
 
 class OdGeTol {
  public:
-  explicit OdGeTol(double equalPoint = 1e-10, double equalVector = 1e-10)
+  constexpr explicit OdGeTol(double equalPoint = 1e-10, double equalVector = 1e-10)
       : m_equalPoint(equalPoint), m_equalVector(equalVector) {}
   double equalPoint() const { return m_equalPoint; }
   double equalVector() const { return m_equalVector; }
