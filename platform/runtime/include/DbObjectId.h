@@ -1,6 +1,7 @@
 // OdDbObjectId: a cheap value that names a database-resident object (a pointer to the database's
 // internal record of it), and the open modes of OdDb. Opening turns an id into a smart pointer to
-// the object; see DbObject.h for the open/close discipline.
+// the object; see DbObject.h for the open/close discipline. An id is meaningful only while its
+// database exists.
 #pragma once
 
 #include "DbHandle.h"
