@@ -57,7 +57,7 @@ ON_Polyline Square(ON_3dPoint last) {
   return p;
 }
 
-TEST(OpennurbsPolyline, IsClosedWithZeroToleranceUsesTheRelativeComparison) {
+TEST(OpennurbsPolyline, IsClosedWithZeroToleranceNeedsExactlyEqualEnds) {
   struct Case {
     const char* name;
     ON_Polyline points;
@@ -65,17 +65,18 @@ TEST(OpennurbsPolyline, IsClosedWithZeroToleranceUsesTheRelativeComparison) {
     bool closed;
   } cases[] = {
       {"exactly closed", Square({0, 0, 0}), 0.0, true},
-      {"last off by 1e-13", Square({1e-13, 0, 0}), 0.0, true},
+      {"last off by 1e-13", Square({1e-13, 0, 0}), 0.0, false},
+      {"-0 equals +0", Square({-0.0, 0, 0}), 0.0, true},
       {"last off by 1e-9", Square({1e-9, 0, 0}), 0.0, false},
-      {"relative: 1e6 and 1e6 + 1e-3", Square({0, 0, 0}), 0.0, true},
+      {"survey: 5e6 and 5e6 + 0.05", Square({0, 0, 0}), 0.0, false},
       {"open", Square({5, 5, 5}), 0.0, false},
       {"within a positive tolerance", Square({0.05, 0, 0}), 0.1, true},
       {"outside a positive tolerance", Square({0.2, 0, 0}), 0.1, false},
-      {"NaN counts as equal", Square({kNaN, 0, 0}), 0.0, true},
+      {"NaN equals nothing", Square({kNaN, 0, 0}), 0.0, false},
   };
-  // Survey-sized coordinates: 1e-3 apart at 1e6 is within the relative test.
-  cases[3].points[0] = ON_3dPoint(1e6, 0, 0);
-  cases[3].points[4] = ON_3dPoint(1e6 + 1e-3, 0, 0);
+  // Survey-sized coordinates: 5 cm apart at 5e6 is a real vertex, not a closing repeat.
+  cases[4].points[0] = ON_3dPoint(5e6, 0, 0);
+  cases[4].points[4] = ON_3dPoint(5e6 + 0.05, 0, 0);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.points.IsClosed(c.tolerance), c.closed);

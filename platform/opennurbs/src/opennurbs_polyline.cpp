@@ -13,9 +13,13 @@ int ON_Polyline::SegmentCount() const { return Count() > 1 ? Count() - 1 : 0; }
 
 namespace {
 
+// A tolerance of zero or less means exact equality of the doubles (+0 equals -0, NaN equals
+// nothing). The platform's relative comparison (about 1.5e-8 of the magnitudes) would call a
+// survey polyline closed when its last vertex lies centimetres from its first, and the export
+// would then drop that real vertex.
 bool SamePoint(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance) {
   if (tolerance > 0.0) return a.DistanceTo(b) <= tolerance;
-  return ON_ComparePoint(3, false, &a.x, &b.x) == 0;
+  return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
 }  // namespace
