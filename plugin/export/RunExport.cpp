@@ -36,19 +36,21 @@ void CreatePointEntities(const ON_3dPointArray& points, const OdDbDatabasePtr& d
   for (int i = 0; i < points.Count(); ++i) CreatePointEntity(points[i], database);
 }
 
-// The list in the order the file wants: "Y, X, Z" exchanges x and y of every point; the points
-// in the drawing are not affected.
-ON_3dPointArray PointsInFileOrder(const ON_3dPointArray& points, int format) {
-  ON_3dPointArray ordered(points);
-  if (format != kFormatYXZ) return ordered;
-  for (int i = 0; i < ordered.Count(); ++i) std::swap(ordered[i].x, ordered[i].y);
-  return ordered;
+// "Y, X, Z" hands the writer each point with x and y exchanged; the points in the drawing are
+// not affected. Only then is the list copied.
+ON_3dPointArray ExchangeXY(const ON_3dPointArray& points) {
+  ON_3dPointArray exchanged(points);
+  for (int i = 0; i < exchanged.Count(); ++i) std::swap(exchanged[i].x, exchanged[i].y);
+  return exchanged;
 }
 
 bool WritePoints(OdEdUserIO* userIO, const ON_3dPointArray& points, const CString& path,
                  const ExportOptions& options) {
-  const ON_3dPointArray ordered = PointsInFileOrder(points, options.format);
-  if (!KVPoints::Write(ordered, path, DelimiterText(options.delimiter, options.other))) {
+  const wchar_t* delimiter = DelimiterText(options.delimiter, options.other);
+  const int written = options.format == kFormatYXZ
+                          ? KVPoints::Write(ExchangeXY(points), path, delimiter)
+                          : KVPoints::Write(points, path, delimiter);
+  if (!written) {
     PrintMessage(userIO, L"Failure [%ls]\n", KVPoints::GetError().GetString());
     return false;
   }
