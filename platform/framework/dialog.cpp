@@ -13,6 +13,7 @@ class DialogSession : public ui::DialogEvents {
       : dialog_(dialog), model_(framework::MakeDialogModel(source)) {}
 
   ~DialogSession() override {
+    WindowHandles::PopModal(dialog_.m_hWnd);
     WindowHandles::Destroy(dialog_.m_hWnd);
     dialog_.m_hWnd = nullptr;
     if (WindowHandles::IsLive(owner_)) owner_->enabled = ownerWasEnabled_;
@@ -25,6 +26,7 @@ class DialogSession : public ui::DialogEvents {
       owner_->enabled = false;
     }
     WindowHandles::Attach(&dialog_, WindowHandles::CreateDialogWindow(&model_, owner_));
+    WindowHandles::PushModal(dialog_.m_hWnd);
     if (dialog_.OnInitDialog()) model_.focus = model_.FirstTabStop();
     if (!model_.ended && !backend.RunModal(model_, *this)) return -1;
     return model_.ended ? model_.result : IDCANCEL;

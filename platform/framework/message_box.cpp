@@ -50,9 +50,12 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   return static_cast<int>(backend->ShowMessageBox(request));
 }
 
+// Owned by the running modal dialog, else by the main window, as the active window would be.
 int AfxMessageBox(LPCTSTR text, UINT type, UINT) {
+  HWND owner = WindowHandles::ActiveModal();
   CWnd* main = AfxGetMainWnd();
-  return MessageBoxW(main ? main->m_hWnd : nullptr, text, AfxGetAppName(), type);
+  if (!owner && main) owner = main->m_hWnd;
+  return MessageBoxW(owner, text, AfxGetAppName(), type);
 }
 
 int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type) {

@@ -9,6 +9,11 @@ std::map<HWND, std::unique_ptr<HWND__>>& Live() {
   return handles;
 }
 
+std::vector<HWND>& ModalStack() {
+  static std::vector<HWND> stack;
+  return stack;
+}
+
 HWND Make() {
   auto handle = std::make_unique<HWND__>();
   HWND raw = handle.get();
@@ -72,3 +77,12 @@ std::wstring WindowHandles::CaptionOf(HWND handle) {
   if (ui::Control* control = ControlOf(handle)) return control->text;
   return handle->dialog ? handle->dialog->caption : handle->caption;
 }
+
+void WindowHandles::PushModal(HWND dialog) { ModalStack().push_back(dialog); }
+
+void WindowHandles::PopModal(HWND dialog) {
+  auto& stack = ModalStack();
+  if (!stack.empty() && stack.back() == dialog) stack.pop_back();
+}
+
+HWND WindowHandles::ActiveModal() { return ModalStack().empty() ? nullptr : ModalStack().back(); }

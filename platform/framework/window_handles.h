@@ -35,4 +35,9 @@ class WindowHandles {
   static ui::Control* ControlOf(HWND handle);
   // The caption a person sees on a window (for message-box owners).
   static std::wstring CaptionOf(HWND handle);
+
+  // The innermost modal dialog that is running, which owns message boxes shown meanwhile.
+  static void PushModal(HWND dialog);
+  static void PopModal(HWND dialog);
+  static HWND ActiveModal();
 };

@@ -230,57 +230,60 @@ RegistryDocument RegistryDocument::Parse(const std::string& bytes) {
     throw RegistryParseError(static_cast<int>(i) + 1,
                              "not a registry file: first line is '" + header.substr(0, 60) + "'");
   }
-  for (++i; i < lines.size(); ++i) {
-    int line = static_cast<int>(i) + 1;
-    std::string raw = lines[i];
-    std::string text = Trim(raw);
-    if (text.empty() || text[0] == ';') {
-      Entry entry;
-      entry.raw = raw;
-      if (document.sections_.empty()) {
-        document.preamble_.push_back(raw);
-      } else {
-        document.sections_.back().entries.push_back(std::move(entry));
-      }
-      continue;
-    }
-    if (text[0] == '[') {
-      if (text.back() != ']' || text.size() < 3) {
-        throw RegistryParseError(line, "a key name is not closed with ']'");
-      }
-      Section section;
-      section.key = Utf8ToWide(text.substr(1, text.size() - 2));
-      section.header = raw;
-      document.sections_.push_back(std::move(section));
-      continue;
-    }
-    if (text[0] != '"' && text[0] != '@') {
-      throw RegistryParseError(
-          line, "expected a key in brackets or a value, found '" + text.substr(0, 40) + "'");
-    }
-    if (document.sections_.empty()) throw RegistryParseError(line, "a value before any key");
-    while (!raw.empty() && raw.back() == '\\' && i + 1 < lines.size()) {
-      raw += "\n" + lines[++i];
-      text += Trim(lines[i]);
-    }
-    Entry entry;
-    std::size_t pos = 0;
-    if (text[0] == '@') {
-      entry.name = L"@";
-      pos = 1;
-    } else {
-      entry.name = Utf8ToWide(Quoted(text, pos, line));
-      if (entry.name.empty()) throw RegistryParseError(line, "a value without a name");
-    }
-    std::string rest = Trim(text.substr(pos));
-    if (rest.empty() || rest[0] != '=')
-      throw RegistryParseError(line, "expected '=' after the name");
-    entry.isValue = true;
-    entry.value = ParseData(Trim(rest.substr(1)), line);
-    entry.raw = raw;
-    document.sections_.back().entries.push_back(std::move(entry));
-  }
+  for (++i; i < lines.size(); ++i) document.ParseLine(lines, i);
   return document;
+}
+
+// One line (or, for hex data continued with '\\', several) of the body; `i` ends on its last.
+void RegistryDocument::ParseLine(const std::vector<std::string>& lines, std::size_t& i) {
+  int line = static_cast<int>(i) + 1;
+  std::string text = Trim(lines[i]);
+  if (text.empty() || text[0] == ';') {
+    if (sections_.empty()) return preamble_.push_back(lines[i]);
+    Entry entry;
+    entry.raw = lines[i];
+    return sections_.back().entries.push_back(std::move(entry));
+  }
+  if (text[0] == '[') {
+    if (text.back() != ']' || text.size() < 3) {
+      throw RegistryParseError(line, "a key name is not closed with ']'");
+    }
+    Section section;
+    section.key = Utf8ToWide(text.substr(1, text.size() - 2));
+    section.header = lines[i];
+    return sections_.push_back(std::move(section));
+  }
+  if (text[0] != '"' && text[0] != '@') {
+    throw RegistryParseError(
+        line, "expected a key in brackets or a value, found '" + text.substr(0, 40) + "'");
+  }
+  if (sections_.empty()) throw RegistryParseError(line, "a value before any key");
+  sections_.back().entries.push_back(ValueEntry(lines, i));
+}
+
+RegistryDocument::Entry RegistryDocument::ValueEntry(const std::vector<std::string>& lines,
+                                                     std::size_t& i) {
+  int line = static_cast<int>(i) + 1;
+  Entry entry;
+  entry.raw = lines[i];
+  std::string text = Trim(lines[i]);
+  while (!entry.raw.empty() && entry.raw.back() == '\\' && i + 1 < lines.size()) {
+    entry.raw += "\n" + lines[++i];
+    text += Trim(lines[i]);
+  }
+  std::size_t pos = 0;
+  if (text[0] == '@') {
+    entry.name = L"@";
+    pos = 1;
+  } else {
+    entry.name = Utf8ToWide(Quoted(text, pos, line));
+    if (entry.name.empty()) throw RegistryParseError(line, "a value without a name");
+  }
+  std::string rest = Trim(text.substr(pos));
+  if (rest.empty() || rest[0] != '=') throw RegistryParseError(line, "expected '=' after the name");
+  entry.isValue = true;
+  entry.value = ParseData(Trim(rest.substr(1)), line);
+  return entry;
 }
 
 std::string RegistryDocument::Serialize() const {

@@ -55,6 +55,8 @@ class RegistryDocument {
     std::vector<Entry> entries;
   };
 
+  void ParseLine(const std::vector<std::string>& lines, std::size_t& i);
+  static Entry ValueEntry(const std::vector<std::string>& lines, std::size_t& i);
   Section* FindSection(const std::wstring& key);
   Section* AddSection(const std::wstring& key);
   const Section* FindSection(const std::wstring& key) const;

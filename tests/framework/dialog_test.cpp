@@ -148,6 +148,7 @@ TEST_F(FrameworkDialog, ValidationFailurePromptsFocusesAndStopsTheExchange) {
   const ui::MessageBoxRequest& prompt = script.MessageBoxes()[0].request;
   EXPECT_EQ(prompt.text, L"Please enter no more than 3 characters.");
   EXPECT_EQ(prompt.icon, ui::MessageIcon::Warning);
+  EXPECT_EQ(prompt.owner, L"Sample") << "the running dialog owns the prompt";
   EXPECT_EQ(dialog.radio, 1);
   EXPECT_EQ(dialog.last, 1);
 }

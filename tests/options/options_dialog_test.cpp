@@ -247,6 +247,7 @@ TEST_F(OptionsDialog, AStoredOtherOfTwoCharactersIsRefusedUntilItIsOne) {
   for (const auto& box : script.MessageBoxes()) {
     EXPECT_EQ(box.request.text, kPrompt);
     EXPECT_EQ(box.request.icon, ui::MessageIcon::Warning);
+    EXPECT_EQ(box.request.owner, L"Quorlex Options");
   }
 }
 

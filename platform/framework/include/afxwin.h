@@ -11,5 +11,6 @@
 #include "afxwnd.h"
 #include "windows.h"
 
-// A message box owned by the main window, with the application's name as caption.
+// A message box with the application's name as caption, owned by the running modal dialog or,
+// when there is none, by the main window.
 int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
