@@ -47,6 +47,7 @@ TEST(RuntimeString, FormatTakesWideStringsForPercentS) {
   EXPECT_STREQ(OdString::formatted(L"100%% of %ls", L"it").c_str(), L"100% of it");
   std::wstring longText(5000, L'a');
   EXPECT_EQ(OdString::formatted(L"%s", longText.c_str()).getLength(), 5000);
+  EXPECT_THROW(OdString::formatted(L"50%"), OdError) << "a malformed format is an error";
 }
 
 TEST(RuntimeString, ComparisonAndAccess) {

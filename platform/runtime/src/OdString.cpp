@@ -115,7 +115,7 @@ std::wstring vformat(const wchar_t* fmt, va_list args) {
     int written = std::vswprintf(buffer.data(), buffer.size(), cfmt.c_str(), copy);
     va_end(copy);
     if (written >= 0) return std::wstring(buffer.data(), static_cast<size_t>(written));
-    if (buffer.size() >= (1u << 24)) {
+    if (buffer.size() >= (1u << 20)) {  // a million characters: the format is at fault
       throw OdError(eInvalidInput, L"OdString::format: the text is too long or malformed");
     }
     buffer.resize(buffer.size() * 4);
