@@ -245,3 +245,17 @@ void CString::AppendFormat(const wchar_t* format, ...) {
   text_ += FormatV(format, args);
   va_end(args);
 }
+
+int swprintf_s(wchar_t* buffer, std::size_t count, const wchar_t* format, ...) {
+  if (!buffer || count == 0) return -1;
+  va_list args;
+  va_start(args, format);
+  std::wstring text = FormatV(format, args);
+  va_end(args);
+  if (text.size() >= count) {
+    buffer[0] = L'\0';
+    return -1;
+  }
+  std::wmemcpy(buffer, text.c_str(), text.size() + 1);
+  return static_cast<int>(text.size());
+}

@@ -3,7 +3,7 @@
 
 namespace {
 
-// The key names the IntelliCAD family whatever host runs the module; stored files rely on it.
+// A fixed path, whatever host version runs the module: stored settings rely on it.
 const wchar_t kOptionsKey[] = L"Software\\ZELKOR\\Quorlex for IntelliCAD";
 constexpr int kCurrentUser = 1;
 

@@ -36,6 +36,17 @@ TEST(FrameworkCString, FormatGrowsBeyondTheFirstBuffer) {
   EXPECT_EQ(s.Right(2), L">7");
 }
 
+TEST(FrameworkCString, SwprintfSFormatsIntoABufferOrRefusesWhatDoesNotFit) {
+  wchar_t title[256];
+  EXPECT_EQ(swprintf_s(title, 256, L"%s %s version %d.%d", L"Quorlex for", L"Bricscad ????", 1, 0),
+            37);
+  EXPECT_EQ(std::wstring(title), L"Quorlex for Bricscad ???? version 1.0");
+  wchar_t small[4] = L"abc";
+  EXPECT_EQ(swprintf_s(small, 4, L"%s", L"long"), -1);
+  EXPECT_EQ(small[0], L'\0');
+  EXPECT_EQ(swprintf_s(small, 4, L"%d", 123), 3);
+}
+
 TEST(FrameworkCString, PiecesAreClampedToTheString) {
   CString s(L"Export.txt");
   EXPECT_EQ(s.Left(6), L"Export");

@@ -54,6 +54,11 @@ class CString {
   std::wstring text_;
 };
 
+// Formats into `buffer` (capacity `count` characters including the terminator) with the same
+// wide conventions as CString::Format. Returns the characters written, or -1 (and an empty
+// buffer) when the text does not fit or `buffer` is null or `count` is 0.
+int swprintf_s(wchar_t* buffer, std::size_t count, const wchar_t* format, ...);
+
 // UTF-8 text of a wide string. Invalid code points become U+FFFD.
 std::string WideToUtf8(const std::wstring& text);
 // Wide text of UTF-8; invalid sequences become U+FFFD. `valid` tells whether all of it was valid.
