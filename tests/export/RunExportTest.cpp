@@ -259,6 +259,15 @@ class ExportCollection : public ExportFixture {
     for (OdUInt16 i = 0; i < 4; ++i) face->setVertexAt(i, corners[i]);
     Add(face);
   }
+  // A cubic spline with these control points and the clamped knots of a four-point curve.
+  void AddSpline(const std::vector<OdGePoint3d>& points) {
+    OdGePoint3dArray controlPoints;
+    for (const OdGePoint3d& p : points) controlPoints.append(p);
+    OdGeDoubleArray knots{0, 0, 0, 0, 1, 1, 1, 1};
+    OdDbSplinePtr spline = OdDbSpline::createObject();
+    spline->setNurbsData(3, false, false, false, controlPoints, knots, OdGeDoubleArray());
+    Add(spline);
+  }
   void AddLightweightPolyline(const std::vector<OdGePoint2d>& vertices, bool closed) {
     OdDbPolylinePtr polyline = OdDbPolyline::createObject();
     for (unsigned int i = 0; i < vertices.size(); ++i) polyline->addVertexAt(i, vertices[i]);
@@ -278,6 +287,13 @@ TEST_F(ExportCollection, ArcGivesStartEndMiddleCentre) {
   AddHalfArc();
   EXPECT_TRUE(Run(EverythingOn()));
   ExpectPointsNear(ParsePoints(FileText()), {{12, 20, 3}, {8, 20, 3}, {10, 22, 3}, {10, 20, 3}});
+}
+
+TEST_F(ExportCollection, FailedConversionAddsNothingOfPreviousEntity) {
+  AddSpline({P(0, 0, 0), P(1, 2, 0), P(3, 2, 1), P(4, 0, 1)});
+  AddSpline({P(7, 7, 7), P(8, 8, 8)});  // too few control points for degree 3: no curve
+  EXPECT_TRUE(Run(EverythingOn()));
+  EXPECT_EQ(FileText(), "0,0,0\n1,2,0\n3,2,1\n4,0,1\n");
 }
 
 TEST_F(ExportCollection, OptionsChooseWhichPointsInFixedOrder) {
@@ -355,12 +371,7 @@ TEST_F(ExportCollection, EachFaceGivesItsOwnCornersWhenTheMeshIsReused) {
 }
 
 TEST_F(ExportCollection, SplineGivesControlPointsInOrder) {
-  OdDbSplinePtr spline = OdDbSpline::createObject();
-  OdGePoint3dArray controlPoints{P(0, 0, 0), P(1, 2, 0), P(3, 2, 1), P(4, 0, 1)};
-  OdGeDoubleArray knots{0, 0, 0, 0, 1, 1, 1, 1};
-  spline->setNurbsData(3, false, false, false, controlPoints, knots, OdGeDoubleArray());
-  Add(spline);
-  spline.release();
+  AddSpline({P(0, 0, 0), P(1, 2, 0), P(3, 2, 1), P(4, 0, 1)});
   ExportOptions options = EverythingOn();
   EXPECT_TRUE(Run(options));
   EXPECT_EQ(FileText(), "0,0,0\n1,2,0\n3,2,1\n4,0,1\n");
