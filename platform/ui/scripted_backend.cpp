@@ -56,6 +56,11 @@ ScriptedBackend& ScriptedBackend::Click(int controlId) {
   return *this;
 }
 
+ScriptedBackend& ScriptedBackend::SetCheck(int controlId, bool checked) {
+  actions_.push_back(SetCheckAction{controlId, checked});
+  return *this;
+}
+
 ScriptedBackend& ScriptedBackend::Type(int controlId, std::wstring text) {
   actions_.push_back(TypeAction{controlId, std::move(text)});
   return *this;
@@ -116,6 +121,7 @@ bool ScriptedBackend::RunModal(DialogModel& dialog, DialogEvents& events) {
 
 void ScriptedBackend::Play(const Action& action, DialogModel& dialog, DialogEvents& events) {
   if (auto* click = std::get_if<ClickAction>(&action)) return PlayClick(click->id, dialog, events);
+  if (auto* set = std::get_if<SetCheckAction>(&action)) return PlaySetCheck(*set, dialog, events);
   if (auto* type = std::get_if<TypeAction>(&action)) return PlayType(*type, dialog, events);
   if (auto* byIndex = std::get_if<ChooseIndexAction>(&action)) {
     return PlayChoose(byIndex->id, byIndex->index, dialog, events);
@@ -145,6 +151,18 @@ void ScriptedBackend::PlayClick(int id, DialogModel& dialog, DialogEvents& event
     dialog.CheckRadioInGroup(dialog.focus);
   }
   if (IsButton(control.kind)) events.OnCommand(id, Notification::Clicked);
+}
+
+void ScriptedBackend::PlaySetCheck(const SetCheckAction& action, DialogModel& dialog,
+                                   DialogEvents& events) {
+  Control& control = Usable(dialog, action.id);
+  bool radio = control.kind == ControlKind::RadioButton;
+  if (control.kind != ControlKind::CheckBox && !radio) {
+    Refuse(dialog, action.id, "is neither a check box nor a radio button");
+  }
+  if ((control.checked == 1) == action.checked) return;
+  if (radio && !action.checked) Refuse(dialog, action.id, "cannot be unchecked by a click");
+  PlayClick(action.id, dialog, events);
 }
 
 void ScriptedBackend::PlayType(const TypeAction& action, DialogModel& dialog,

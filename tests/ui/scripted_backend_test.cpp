@@ -76,6 +76,22 @@ TEST(UiScriptedBackend, ClicksToggleAutomaticButtonsMoveFocusAndNotify) {
   EXPECT_EQ(script.Dialogs().at(0).closed.focus, run.model.IndexOf(1));
 }
 
+TEST(UiScriptedBackend, SetCheckClicksOnlyWhenTheMarkDiffers) {
+  ui::ScriptedBackend script;
+  script.SetCheck(10, false).SetCheck(10, true).SetCheck(10, true).SetCheck(21, true);
+  script.SetCheck(21, true).Click(2);
+  DialogRun run;
+  run.Play(script);
+  EXPECT_EQ(run.model.Find(10)->checked, 1);
+  EXPECT_EQ(run.model.Find(21)->checked, 1);
+  ASSERT_EQ(run.owner.commands.size(), 3u) << "one click on 10, one on 21, Cancel";
+  ui::ScriptedBackend unchecking;
+  unchecking.SetCheck(21, false);
+  DialogRun again;
+  again.model.Find(21)->checked = 1;
+  EXPECT_THROW(unchecking.RunModal(again.model, again.owner), ui::ScriptError);
+}
+
 TEST(UiScriptedBackend, TypingReplacesTheTextAndStopsAtTheLimit) {
   ui::ScriptedBackend script;
   script.Type(30, L"abc").Press(ui::Key::Enter);

@@ -55,6 +55,10 @@ class ScriptedBackend : public Backend {
 
   // Dialog actions, queued in order.
   ScriptedBackend& Click(int controlId);
+  // Looks at a check box or radio button and clicks it only when its check mark differs from
+  // `checked` (a radio button cannot be unchecked by clicking it: false then is a ScriptError).
+  // This is how flags that say what an option should be are played.
+  ScriptedBackend& SetCheck(int controlId, bool checked);
   ScriptedBackend& Type(int controlId, std::wstring text);
   ScriptedBackend& Choose(int controlId, int index);
   ScriptedBackend& Choose(int controlId, const std::wstring& entry);
@@ -79,6 +83,10 @@ class ScriptedBackend : public Backend {
   struct ClickAction {
     int id;
   };
+  struct SetCheckAction {
+    int id;
+    bool checked;
+  };
   struct TypeAction {
     int id;
     std::wstring text;
@@ -97,11 +105,12 @@ class ScriptedBackend : public Backend {
   struct ObserveAction {
     Observer observer;
   };
-  using Action = std::variant<ClickAction, TypeAction, ChooseIndexAction, ChooseEntryAction,
-                              KeyAction, ObserveAction>;
+  using Action = std::variant<ClickAction, SetCheckAction, TypeAction, ChooseIndexAction,
+                              ChooseEntryAction, KeyAction, ObserveAction>;
 
   void Play(const Action& action, DialogModel& dialog, DialogEvents& events);
   void PlayClick(int id, DialogModel& dialog, DialogEvents& events);
+  void PlaySetCheck(const SetCheckAction& action, DialogModel& dialog, DialogEvents& events);
   void PlayType(const TypeAction& action, DialogModel& dialog, DialogEvents& events);
   void PlayChoose(int id, int index, DialogModel& dialog, DialogEvents& events);
   void PlayKey(Key key, DialogModel& dialog, DialogEvents& events);
