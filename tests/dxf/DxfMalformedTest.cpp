@@ -60,6 +60,11 @@ std::vector<Broken> brokenFiles() {
        "line 5: expected 32767 x 32767 mesh vertices as group codes 71 and 72 say, found 1"},
       {"y before x", entities({"  0", "LWPOLYLINE", " 20", "1.0"}),
        "line 7: expected group code 10 before group code 20"},
+      {"cut in a table entry",
+       lines({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LAYER", "  0", "LAYER"}),
+       "line 11: expected 0/EOF, found the end of the file"},
+      {"cut in a block", lines({"  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "B"}),
+       "line 9: expected 0/EOF, found the end of the file"},
       {"stray tag at top level", lines({"  1", "hello"}),
        "line 1: expected 0/SECTION or 0/EOF, found 1/'hello'"},
   };

@@ -54,12 +54,20 @@ void DrawingLoader::unexpected(const std::string& expected) const {
   reader_.failAtTag("expected " + expected + ", found " + describe(reader_));
 }
 
+void DrawingLoader::failAtEnd(const char* what) const {
+  reader_.failAt({reader_.tagEndOffset(), reader_.binary() ? 0 : reader_.tagStart().line + 2},
+                 what);
+}
+
+bool DrawingLoader::requireNext() {
+  if (!nextTag()) failAtEnd("expected 0/EOF, found the end of the file");
+  return true;
+}
+
 void DrawingLoader::skipToZero() {
-  while (nextTag()) {
+  while (requireNext()) {
     if (reader_.code() == 0) return;
   }
-  reader_.failAt({reader_.tagEndOffset(), reader_.binary() ? 0 : reader_.tagStart().line + 2},
-                 "expected 0/EOF, found the end of the file");
 }
 
 OdDbDatabasePtr DrawingLoader::load() {
@@ -172,7 +180,7 @@ void DrawingLoader::readTableEntry(std::string_view table) {
   DxfLocation where = reader_.tagStart();
   std::string name;
   std::uint64_t handle = 0;
-  while (nextTag() && reader_.code() != 0) {
+  while (requireNext() && reader_.code() != 0) {
     if (reader_.code() == 2 && name.empty()) name = reader_.trimmed();
     int handleCode = table == "DIMSTYLE" ? 105 : 5;
     if (reader_.code() == handleCode && !reader_.trimmed().empty()) handle = reader_.handle();
@@ -206,7 +214,7 @@ void DrawingLoader::readBlock() {
   DxfLocation where = reader_.tagStart();
   std::string name;
   std::uint64_t handle = 0;
-  while (nextTag() && reader_.code() != 0) {
+  while (requireNext() && reader_.code() != 0) {
     if (reader_.code() == 2) name = reader_.trimmed();
     if (reader_.code() == 5 && !reader_.trimmed().empty()) handle = reader_.handle();
   }
@@ -267,10 +275,7 @@ void DrawingLoader::readEntityTags(const KindSpec* kind) {
   bool inGroup = false;
   bool skipRest = false;
   for (;;) {
-    if (!nextTag()) {
-      reader_.failAt({reader_.tagEndOffset(), reader_.binary() ? 0 : reader_.tagStart().line + 2},
-                     "expected 0/EOF, found the end of the file");
-    }
+    requireNext();
     if (reader_.code() == 0) break;
     readCommonTag(inGroup, skipRest);
   }

@@ -27,6 +27,9 @@ class DrawingLoader {
 
  private:
   bool nextTag();
+  // The next tag, which must exist: the end of the data inside a section is a cut file.
+  bool requireNext();
+  [[noreturn]] void failAtEnd(const char* what) const;
   bool atZero(std::string_view keyword) const;
   [[noreturn]] void unexpected(const std::string& expected) const;
   void readSection();
