@@ -21,6 +21,14 @@ namespace {
 
 std::wstring Wide(std::string_view utf8) { return DecodeUtf8(utf8).value_or(L"?"); }
 
+// An error's description as one line of the command line.
+std::wstring OneLine(std::wstring text) {
+  for (wchar_t& c : text) {
+    if (c == L'\n' || c == L'\r') c = L' ';
+  }
+  return text;
+}
+
 std::wstring CommandName(const std::wstring& typed) {
   std::wstring_view name = typed;
   while (!name.empty() && (name.front() == L'_' || name.front() == L'.')) name.remove_prefix(1);
@@ -110,9 +118,9 @@ class HostSession::Impl {
     } catch (const OdEdCancel&) {
       if (!userIO_->TakeCancelShown()) output_.Line(L"*Cancel*");
     } catch (const OdError& error) {
-      output_.Line(error.description().wide());
+      output_.Line(OneLine(error.description().wide()));
     } catch (const std::exception& error) {
-      output_.Line(L"Error: " + Wide(error.what()));
+      output_.Line(L"Error: " + OneLine(Wide(error.what())));
     }
     output_.NoteFailure();
   }

@@ -49,7 +49,7 @@ int HostSystemVariables::Get(const wchar_t* name, resbuf* result) const {
 }
 
 int HostSystemVariables::Set(const wchar_t* name, const resbuf* value) {
-  auto* variable = const_cast<Variable*>(Find(name));
+  Variable* variable = Find(name);
   if (variable == nullptr || value == nullptr || variable->readOnly) return RTERROR;
   const bool isShort = std::holds_alternative<short>(variable->value);
   if (!isShort || value->restype != RTSHORT) return RTERROR;

@@ -42,7 +42,7 @@ TEST_F(app_Host, RunsCommandsInOrderAndGoesOnAfterErrors) {
             "Command: ProbeVersion\n"
             "_VERNUM 11.2.5 (5100)\n"
             "Command: _ProbeThrow\n"
-            "Probe broke on entity 2A\n"
+            "Probe broke on entity 2A\n"  // the description on one line
             "Command: ProbeSelect\n"
             "Select objects: LAYER=curves\n"
             "4 selected: 37 38 39 3E\n"

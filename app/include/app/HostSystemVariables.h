@@ -33,6 +33,9 @@ class HostSystemVariables {
     bool readOnly = true;
   };
   const Variable* Find(const wchar_t* name) const;
+  Variable* Find(const wchar_t* name) {
+    return const_cast<Variable*>(static_cast<const HostSystemVariables*>(this)->Find(name));
+  }
 
   std::map<std::wstring, Variable> variables_;  // by upper-case name
 };

@@ -88,7 +88,7 @@ class ProbeModule : public OdRxModule {
     Add(L"ProbeSucceed", [](OdDbUserIO& io) { Print(io, L"Successfully processed 3 points\n"); });
     Add(L"ProbeFail", [](OdDbUserIO& io) { Print(io, L"\nFailure [Probe refused]"); });
     Add(L"ProbeThrow",
-        [](OdDbUserIO&) -> void { throw OdError(OdString(L"Probe broke on entity 2A")); });
+        [](OdDbUserIO&) -> void { throw OdError(OdString(L"Probe broke\non entity 2A")); });
   }
   void uninitApp() override {
     std::printf("probe: uninitApp\n");
