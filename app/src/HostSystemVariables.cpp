@@ -1,6 +1,7 @@
 #include "app/HostSystemVariables.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "SdsHost.h"
 #include "app/Utf8.h"
@@ -8,9 +9,12 @@
 namespace app {
 namespace {
 
+// The drawing's folder as an absolute path with a trailing "/", as CAD hosts give DWGPREFIX.
 std::wstring Folder(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? L"./" : DecodeUtf8(path.substr(0, slash + 1)).value_or(L"");
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (error) return L"";
+  return DecodeUtf8(absolute.parent_path().string() + "/").value_or(L"");
 }
 
 std::wstring FileName(const std::string& path) {

@@ -2,7 +2,7 @@
 //
 //   _VERNUM    the host's version text ("10.3.1" unless --host-version gives another); read-only
 //   DWGNAME    the drawing's file name; read-only
-//   DWGPREFIX  the drawing's folder with a trailing "/"; read-only
+//   DWGPREFIX  the drawing's folder, absolute, with a trailing "/"; read-only
 //   CMDECHO    1; settable (0 or 1)
 //   FILEDIA    1; settable (0 or 1)
 // Names are case-insensitive. A variable keeps its type: setting one from a buffer of another
