@@ -20,6 +20,15 @@ bool ValidKeyPath(const std::wstring& path) {
   return true;
 }
 
+// A value name the file can hold on one line.
+bool ValidValueName(const std::wstring& name) {
+  if (name.empty()) return false;
+  for (wchar_t c : name) {
+    if (c < 0x20 || c == 0x7F) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 class ZLKRegistry::Impl {
@@ -44,7 +53,7 @@ class ZLKRegistry::Impl {
   }
 
   bool Write(const std::wstring& name, zlk::RegistryValue value) {
-    if (key_.empty() || name.empty()) return false;
+    if (key_.empty() || !ValidValueName(name)) return false;
     pending_.emplace_back(name, std::move(value));
     return true;
   }

@@ -147,7 +147,11 @@ RegistryValue ParseData(const std::string& data, int line) {
     if (!Trim(data.substr(pos)).empty()) throw RegistryParseError(line, "text after a string");
   } else if (data.rfind("hex(1):", 0) == 0) {
     value.type = RegistryValue::Type::String;
-    value.string = StringFromHex(HexBytes(data.substr(7), line));
+    try {
+      value.string = StringFromHex(HexBytes(data.substr(7), line));
+    } catch (const RegistryParseError&) {
+      throw RegistryParseError(line, "bad text in hex(1) data");
+    }
   } else if (data == "-" || data.rfind("hex", 0) == 0) {
     if (data != "-") {
       std::size_t colon = data.find(':');

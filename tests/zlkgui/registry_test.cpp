@@ -138,6 +138,7 @@ TEST_F(ZlkguiRegistry, ABadKeyOrHiveSelectsNothing) {
   ZLKRegistry unnamed;
   unnamed.SetKey(kKey, 1);
   EXPECT_EQ(unnamed.WriteInt(L"", 1), 0);
+  EXPECT_EQ(unnamed.WriteInt(L"two\nlines", 1), 0) << "a name must fit on its line";
   EXPECT_EQ(unnamed.Commit(), 1);
   EXPECT_FALSE(std::filesystem::exists(file));
 }
@@ -183,6 +184,7 @@ TEST_F(ZlkguiRegistry, FilesThatAreNotParsedAreRecognised) {
       "[K]\n\"Points\"=hex:0g\n",           // bad hex byte
       "[K]\n\"Points\"=word:1\n",           // unknown data
       "[K]\n\"\"=dword:1\n",                // empty name
+      "[K]\n\"s\"=hex(1):00,d8,00,00\n",    // unpaired surrogate
   };
   for (const char* body : bodies) {
     SCOPED_TRACE(body);

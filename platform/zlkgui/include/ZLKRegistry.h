@@ -55,7 +55,8 @@ class ZLKRegistry {
   // The stored string; `defaultValue` when missing or not a string.
   CString ReadString(CString name, CString defaultValue);
 
-  // Queue a value for the commit. Return 1, or 0 without a selected key or with an empty name.
+  // Queue a value for the commit. Return 1, or 0 without a selected key or with a name that is
+  // empty or holds control characters.
   int WriteBool(CString name, int value);
   int WriteInt(CString name, int value);
   int WriteString(CString name, CString value);
