@@ -87,6 +87,22 @@ TEST(DxfMalformed, RefusedWithFileLineAndExpectation) {
   }
 }
 
+TEST(DxfMalformed, FilesThatCannotBeReadAreNamed) {
+  dxftest::ScratchDir dir;
+  const std::pair<std::string, const char*> cases[] = {
+      {(dir / "missing.dxf").string(), ": cannot open the file: No such file or directory"},
+      {dir.path().string(), ": cannot read the file: not a regular file"},
+  };
+  for (const auto& [path, message] : cases) {
+    try {
+      dxf::readDxfFile(path, {"drawing.dxf", {}});
+      ADD_FAILURE() << "loaded " << path;
+    } catch (const dxf::DxfError& e) {
+      EXPECT_EQ(e.message(), std::string("drawing.dxf") + message);
+    }
+  }
+}
+
 TEST(DxfMalformed, BinaryFileCutShortNamesTheByteOffset) {
   std::string whole = dxftest::readAll(dxftest::fixture("points_r2000_bin.dxf"));
   dxftest::ScratchDir dir;

@@ -143,6 +143,16 @@ TEST(DxfWriter, RefusesEntityKindsItCannotWriteBeforeWritingAnything) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 0);
 }
 
+TEST(DxfWriter, ATargetFolderThatDoesNotExistIsRefused) {
+  dxftest::ScratchDir dir;
+  OdDbDatabasePtr db = dxf::readDxfFile(dxftest::fixture("points_r2000.dxf").string());
+  dxftest::appendPoints(db.get(), kPoints);
+  std::string target = (dir / "no/such/folder.dxf").string();
+  EXPECT_EQ(refusal([&] { dxf::saveDxfFile(db.get(), target); }),
+            target + ": cannot create a temporary file beside it (No such file or directory)");
+  EXPECT_EQ(db->appendedSinceLoad().size(), kPoints.size()) << "a failed save keeps the points";
+}
+
 TEST(DxfWriter, ADatabaseWithoutFileBecomesAMinimalDrawing) {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
   {

@@ -10,9 +10,6 @@
 #include <vector>
 
 #include "AtomicFile.h"
-#include "DbCircle.h"
-#include "DbLine.h"
-#include "DbPoint.h"
 #include "EntityWriter.h"
 #include "NewDrawing.h"
 #include "SourceRecord.h"
