@@ -282,6 +282,22 @@ void DrawingLoader::readEntityTags(const KindSpec* kind) {
   if (hasHandle_ && topLevelDialect_) source_->handles = true;
 }
 
+// The runtime entity of the record just read, on its layer. Values the runtime refuses (an
+// OdError of its own) are refused as the file's, at the entity.
+OdDbEntityPtr DrawingLoader::makeEntity(const std::string& type, const KindSpec* kind) {
+  try {
+    OdDbEntityPtr entity =
+        kind != nullptr ? buildEntity(type, record_, *decoder_, reader_)
+                        : OdDbEntityPtr(OdDbGenericEntity::createObject(OdString::fromUtf8(type)));
+    entity->setLayer(layerFor(layerName_));
+    return entity;
+  } catch (const DxfError&) {
+    throw;
+  } catch (const OdError& e) {
+    reader_.failAt(entityStart_, "expected a valid " + type + ": " + e.description().toUtf8());
+  }
+}
+
 void DrawingLoader::readEntity(OdDbObjectId owner, bool topLevel) {
   startDecoder();
   if (reader_.trimmed() != lastType_) {
@@ -295,10 +311,7 @@ void DrawingLoader::readEntity(OdDbObjectId owner, bool topLevel) {
   topLevelDialect_ = false;
   if (type == "VERTEX" || type == "SEQEND" || type == "ATTRIB") return;  // stray followers
   if (topLevel && paperSpace_) owner = spaceRecord(true);
-  OdDbEntityPtr entity =
-      kind != nullptr ? buildEntity(type, record_, *decoder_, reader_)
-                      : OdDbEntityPtr(OdDbGenericEntity::createObject(OdString::fromUtf8(type)));
-  entity->setLayer(layerFor(layerName_));
+  OdDbEntityPtr entity = makeEntity(type, kind);
   DxfLocation where = entityStart_;
   if (type == "POLYLINE") {
     OdDbObjectId id = add(owner, entity.get(), handle_, where);
@@ -319,8 +332,7 @@ void DrawingLoader::readPolylineVertices(OdDbObjectId polyline, PolylineKind kin
   const KindSpec* vertexKind = findKind("VERTEX");
   while (atZero("VERTEX")) {
     readEntityTags(vertexKind);
-    OdDbEntityPtr v = buildVertex(kind, record_);
-    v->setLayer(layerFor(layerName_));
+    OdDbEntityPtr v = makeVertex(kind);
     bool isFace = kind == PolylineKind::kPolyFaceMesh && (record_.integer(70) & 64) == 0;
     (isFace ? faces : vertices) += 1;
     add(polyline, v.get(), handle_, entityStart_);
@@ -340,6 +352,18 @@ void DrawingLoader::readPolylineVertices(OdDbObjectId polyline, PolylineKind kin
                               std::to_string(sizeN) +
                               " faces as group codes 71 and 72 say, found " +
                               std::to_string(vertices) + " and " + std::to_string(faces));
+  }
+}
+
+OdDbEntityPtr DrawingLoader::makeVertex(PolylineKind kind) {
+  try {
+    OdDbEntityPtr v = buildVertex(kind, record_);
+    v->setLayer(layerFor(layerName_));
+    return v;
+  } catch (const DxfError&) {
+    throw;
+  } catch (const OdError& e) {
+    reader_.failAt(entityStart_, "expected a valid VERTEX: " + e.description().toUtf8());
   }
 }
 

@@ -41,6 +41,8 @@ class DrawingLoader {
   void readBlock();
   void readEntities(OdDbObjectId owner, bool topLevel, std::string_view endKeyword);
   void readEntity(OdDbObjectId owner, bool topLevel);
+  OdDbEntityPtr makeEntity(const std::string& type, const KindSpec* kind);
+  OdDbEntityPtr makeVertex(PolylineKind kind);
   void readCommonTag(bool& inGroup, bool& skipRest);
   void readEntityTags(const KindSpec* kind);
   void readPolylineVertices(OdDbObjectId polyline, PolylineKind kind);
