@@ -238,6 +238,18 @@ TEST(RuntimePolyline, WorldPointsBulgesAndBadIndices) {
   EXPECT_THROW(pline->addVertexAt(6, {0, 0}), OdError_InvalidIndex);
 }
 
+TEST(RuntimePolyline, TheFirstVertexKeepsItsBulgeAndWidths) {
+  OdDbPolylinePtr pline = OdDbPolyline::createObject();
+  pline->addVertexAt(0, {0, 0}, 0.5, 0.1, 0.2);
+  pline->addVertexAt(1, {1, 0});
+  EXPECT_EQ(pline->getBulgeAt(0), 0.5);
+  EXPECT_EQ(pline->getBulgeAt(1), 0.0);
+  double startWidth = -1, endWidth = -1;
+  pline->getWidthsAt(0, startWidth, endWidth);
+  EXPECT_EQ(startWidth, 0.1);
+  EXPECT_EQ(endWidth, 0.2);
+}
+
 TEST(RuntimePolyline, VertexObjectsInOrderSkippingErasedOnes) {
   Drawing drawing;
   OdDb2dPolylinePtr pline2d = OdDb2dPolyline::createObject();

@@ -39,12 +39,15 @@ void OdDbPolyline::addVertexAt(unsigned int index, const OdGePoint2d& point, dou
                                double startWidth, double endWidth) {
   checkInsertIndex(index);
   assertWriteEnabled();
-  if (bulge != 0.0 && m_bulges.empty()) m_bulges.assign(m_points.size(), 0.0);
-  bool widths = startWidth >= 0.0 || endWidth >= 0.0;
+  // Bulges and widths are kept only once some vertex has one; decide before inserting, since the
+  // lists of a polyline without vertices are empty either way.
+  const bool bulges = bulge != 0.0 || !m_bulges.empty();
+  const bool widths = startWidth >= 0.0 || endWidth >= 0.0 || !m_widths.empty();
+  if (bulges && m_bulges.empty()) m_bulges.assign(m_points.size(), 0.0);
   if (widths && m_widths.empty()) m_widths.assign(m_points.size(), Widths{-1.0, -1.0});
   m_points.insert(m_points.begin() + index, point);
-  if (!m_bulges.empty()) m_bulges.insert(m_bulges.begin() + index, bulge);
-  if (!m_widths.empty()) m_widths.insert(m_widths.begin() + index, Widths{startWidth, endWidth});
+  if (bulges) m_bulges.insert(m_bulges.begin() + index, bulge);
+  if (widths) m_widths.insert(m_widths.begin() + index, Widths{startWidth, endWidth});
 }
 
 void OdDbPolyline::setPointAt(unsigned int index, const OdGePoint2d& point) {
