@@ -16,6 +16,7 @@ constexpr std::string_view kUsage =
     "                      [--save | --save-as FILE] [--host-version TEXT] [--module PATH]\n"
     "       quorlex run DRAWING --script FILE [--save | --save-as FILE]\n"
     "                      [--host-version TEXT] [--module PATH]\n"
+    "       quorlex shell [DRAWING] [--host-version TEXT] [--module PATH]\n"
     "SPEC: ALL (default), NONE, LAYER=a,b, TYPE=LINE,ARC or HANDLE=1F,2A\n";
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
@@ -152,9 +153,15 @@ bool ParseRunFlag(std::string_view flag, ArgumentReader& reader, RunRequest& req
   return true;
 }
 
+// The shell saves with its own commands, so it takes only the host's flags.
+bool ParseShellFlag(std::string_view flag, ArgumentReader& reader, ShellRequest& request) {
+  if (flag != "--host-version" && flag != "--module") return false;
+  return ParseDrawingFlag(flag, reader, request);
+}
+
 // The shared walk: the one positional argument is the drawing, every other must be a flag.
 template <typename Request, typename FlagParser>
-Request ParseCommand(ArgumentReader& reader, FlagParser parseFlag) {
+Request ParseCommand(ArgumentReader& reader, FlagParser parseFlag, bool needsDrawing = true) {
   Request request;
   bool haveDrawing = false;
   while (!reader.Done()) {
@@ -168,7 +175,7 @@ Request ParseCommand(ArgumentReader& reader, FlagParser parseFlag) {
       throw UsageError("unexpected argument " + Quoted(arg));
     }
   }
-  if (!haveDrawing) throw UsageError("no drawing given");
+  if (!haveDrawing && needsDrawing) throw UsageError("no drawing given");
   return request;
 }
 
@@ -180,6 +187,7 @@ Request ParseCommandLine(std::span<const std::string_view> args) {
   ArgumentReader reader(args.subspan(1));
   if (command == "--help" || command == "-h" || command == "help") return HelpRequest{};
   if (command == "export") return ParseCommand<ExportRequest>(reader, ParseExportFlag);
+  if (command == "shell") return ParseCommand<ShellRequest>(reader, ParseShellFlag, false);
   if (command != "run") throw UsageError("unknown command " + Quoted(command));
   RunRequest request = ParseCommand<RunRequest>(reader, ParseRunFlag);
   if (request.script.empty()) throw UsageError("run needs --script FILE");

@@ -9,6 +9,7 @@
 #include "DbObjectIterator.h"
 #include "DbSSet.h"
 #include "RxObjectImpl.h"
+#include "app/EntityExtents.h"
 #include "app/SelectionSpec.h"
 #include "app/Utf8.h"
 
@@ -36,20 +37,38 @@ const std::map<std::wstring, std::wstring>& DxfTypesOfClasses() {
   return types;
 }
 
-OdDbSelectionSetPtr SelectFromModelSpace(OdDbDatabase* database, const SelectionSpec& spec) {
-  OdDbSelectionSetPtr selection = OdDbSelectionSet::createObject(database);
-  if (database == nullptr || spec.kind() == SelectionSpec::Kind::kNone) return selection;
+// Appends the model-space entities that `picks` accepts, in drawing order (each id once).
+template <typename Picks>
+void AddFromModelSpace(OdDbDatabase* database, OdDbSelectionSet& selection, Picks picks) {
+  if (database == nullptr) return;
   OdDbObjectIteratorPtr it = OdDbObjectIterator::createObject(database->getModelSpaceId());
   for (; !it->done(); it->step()) {
     OdDbEntityPtr entity = it->entity();
-    if (entity.isNull()) continue;
-    const OdString layer = entity->layer();
-    const std::wstring type = DxfTypeName(*entity);
-    if (spec.Matches(EntityTraits{layer.wide(), type, entity->getDbHandle().value()})) {
-      selection->append(it->objectId());
-    }
+    if (!entity.isNull() && picks(*entity)) selection.append(it->objectId());
   }
-  return selection;
+}
+
+void AddMatching(OdDbDatabase* database, OdDbSelectionSet& selection, const SelectionSpec& spec) {
+  if (spec.kind() == SelectionSpec::Kind::kNone) return;
+  AddFromModelSpace(database, selection, [&spec](OdDbEntity& entity) {
+    const OdString layer = entity.layer();
+    const std::wstring type = DxfTypeName(entity);
+    return spec.Matches(EntityTraits{layer.wide(), type, entity.getDbHandle().value()});
+  });
+}
+
+void AddInWindow(OdDbDatabase* database, OdDbSelectionSet& selection, const PlanWindow& window,
+                 bool crossing) {
+  AddFromModelSpace(database, selection, [&](OdDbEntity& entity) {
+    const std::optional<Extents> extents = EntityExtents(entity);
+    return extents && (crossing ? window.Meets(*extents) : window.Encloses(*extents));
+  });
+}
+
+std::wstring Trimmed(const std::wstring& text) {
+  const size_t first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return L"";
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
 template <typename Number>
@@ -96,27 +115,57 @@ OdSmartPtr<CommandLineUserIO> CommandLineUserIO::createObject(CommandLineOutput&
 }
 
 std::wstring CommandLineUserIO::Ask(const OdString& prompt) {
-  const std::optional<std::string> answer = answers_.NextAnswer();
+  const bool shown = answers_.ShowsPrompts();
+  if (shown) output_.Finish();
+  const std::optional<std::string> answer =
+      shown ? answers_.AnswerPrompt(prompt.wide()) : answers_.NextAnswer();
   if (!answer) {
-    output_.Prompt(prompt.wide(), L"*Cancel*");
+    output_.Prompt(shown ? L"" : prompt.wide(), L"*Cancel*");
     cancelShown_ = true;
     throw OdEdCancel();
   }
   const std::wstring text = DecodeUtf8(*answer).value_or(std::wstring());
-  output_.Prompt(prompt.wide(), text);
+  if (!shown) output_.Prompt(prompt.wide(), text);
   return text;
 }
 
+// A script answers "Select objects:" once; a person at the terminal adds to the selection until
+// an empty answer ends it, and a malformed answer asks again instead of cancelling.
 OdDbSelectionSetPtr CommandLineUserIO::select(const OdString& prompt, int, const OdDbSelectionSet*,
                                               const OdString&, OdSSetTracker*) {
-  const std::wstring answer = Ask(prompt);
+  OdDbSelectionSetPtr selection = OdDbSelectionSet::createObject(database_);
+  const bool person = answers_.ShowsPrompts();
+  for (;;) {
+    const std::wstring answer = Trimmed(Ask(prompt));
+    if (person && answer.empty()) return selection;
+    const unsigned int before = selection->numEntities();
+    if (!AddToSelection(*selection, answer)) {
+      if (person) continue;
+      output_.Line(L"*Cancel*");
+      cancelShown_ = true;
+      throw OdEdCancel();
+    }
+    if (!person) return selection;
+    const unsigned int found = selection->numEntities() - before;
+    output_.Line(std::to_wstring(found) + L" found, " + std::to_wstring(selection->numEntities()) +
+                 L" total");
+  }
+}
+
+bool CommandLineUserIO::AddToSelection(OdDbSelectionSet& selection, const std::wstring& answer) {
+  const std::wstring keyword = AsciiUpper(answer);
+  if (keyword == L"W" || keyword == L"C") {
+    const OdGePoint3d first = getPoint(L"Specify first corner:");
+    const OdGePoint3d second = getPoint(L"Specify opposite corner:");
+    AddInWindow(database_, selection, PlanWindow::FromCorners(first, second), keyword == L"C");
+    return true;
+  }
   try {
-    return SelectFromModelSpace(database_, SelectionSpec::Parse(EncodeUtf8(answer)));
+    AddMatching(database_, selection, SelectionSpec::Parse(EncodeUtf8(answer)));
+    return true;
   } catch (const SelectionSpecError& error) {
     output_.Line(L"Invalid selection: " + DecodeUtf8(error.what()).value_or(L"?"));
-    output_.Line(L"*Cancel*");
-    cancelShown_ = true;
-    throw OdEdCancel();
+    return false;
   }
 }
 

@@ -56,21 +56,28 @@ class MainWindow {
   CWinThread* previous_ = nullptr;
 };
 
+OdDbDatabasePtr ReadDrawing(const std::string& path, const dxf::ReadOptions& read) {
+  if (path.empty()) return OdDbDatabasePtr();
+  return dxf::readDxfFile(path, read);
+}
+
 }  // namespace
 
 class HostSession::Impl {
  public:
+  // Exactly one of `dialogs` (the batch host's answers) and `backend` is given.
   Impl(const DrawingRequest& request, CommandLineOutput& output, PromptAnswers& prompts,
-       DialogAnswers& dialogs)
+       DialogAnswers* dialogs, ui::Backend* backend, const dxf::ReadOptions& read)
       : request_(request),
         output_(output),
+        prompts_(prompts),
         variables_(Wide(request.hostVersion.value_or(EncodeUtf8(kDefaultHostVersion))),
                    request.drawing),
         sds_(variables_, menus_, output),
         sdsScope_(&sds_),
-        backend_(output, dialogs),
-        backendScope_(&backend_),
-        database_(dxf::readDxfFile(request.drawing)),
+        hostBackend_(dialogs ? std::make_unique<HostBackend>(output, *dialogs) : nullptr),
+        backendScope_(hostBackend_ ? hostBackend_.get() : backend),
+        database_(ReadDrawing(request.drawing, read)),
         userIO_(CommandLineUserIO::createObject(output, prompts, database_.get())),
         module_(
             LoadedModule::Load(request.modulePath.value_or(ProgramFolder() + kModuleFileName))) {}
@@ -91,6 +98,22 @@ class HostSession::Impl {
     OdDbCommandContextPtr context =
         OdDbCommandContext::createObject(database_.get(), userIO_.get());
     Execute(*command, context.get());
+  }
+
+  OdDbDatabase* database() { return database_.get(); }
+  MenuBar& menus() { return menus_; }
+
+  void Open(const std::string& path, const dxf::ReadOptions& read) {
+    OdDbDatabasePtr opened = dxf::readDxfFile(path, read);
+    userIO_ = CommandLineUserIO::createObject(output_, prompts_, opened.get());
+    database_ = opened;
+    variables_.SetDrawing(path);
+  }
+
+  void SaveTo(const std::string& path) {
+    if (database_.isNull()) throw OdError(L"No drawing is open");
+    dxf::saveDxfFile(database_.get(), path);
+    database_->clearAppendedSinceLoad();
   }
 
   bool Save(std::ostream& errors) {
@@ -126,6 +149,7 @@ class HostSession::Impl {
   }
 
   void ReportUnsaved() {
+    if (database_.isNull()) return;
     const size_t added = database_->appendedSinceLoad().size();
     if (added == 0) return;
     output_.Line(std::to_wstring(added) + (added == 1 ? L" entity was" : L" entities were") +
@@ -134,11 +158,12 @@ class HostSession::Impl {
 
   const DrawingRequest& request_;
   CommandLineOutput& output_;
+  PromptAnswers& prompts_;
   HostSystemVariables variables_;
   MenuBar menus_;
   HostSds sds_;
   ScopedSdsHost sdsScope_;
-  HostBackend backend_;
+  std::unique_ptr<HostBackend> hostBackend_;
   ui::ScopedBackend backendScope_;
   MainWindow mainWindow_;
   OdDbDatabasePtr database_;
@@ -148,12 +173,27 @@ class HostSession::Impl {
 
 HostSession::HostSession(const DrawingRequest& request, CommandLineOutput& output,
                          PromptAnswers& prompts, DialogAnswers& dialogs)
-    : impl_(std::make_unique<Impl>(request, output, prompts, dialogs)) {}
+    : impl_(std::make_unique<Impl>(request, output, prompts, &dialogs, nullptr,
+                                   dxf::ReadOptions{})) {}
+
+HostSession::HostSession(const DrawingRequest& request, CommandLineOutput& output,
+                         PromptAnswers& prompts, ui::Backend& backend, const dxf::ReadOptions& read)
+    : impl_(std::make_unique<Impl>(request, output, prompts, nullptr, &backend, read)) {}
 
 HostSession::~HostSession() = default;
 
 void HostSession::RunCommand(const std::wstring& name) { impl_->RunCommand(name); }
 
 bool HostSession::Save(std::ostream& errors) { return impl_->Save(errors); }
+
+OdDbDatabase* HostSession::database() { return impl_->database(); }
+
+MenuBar& HostSession::menus() { return impl_->menus(); }
+
+void HostSession::Open(const std::string& path, const dxf::ReadOptions& read) {
+  impl_->Open(path, read);
+}
+
+void HostSession::SaveTo(const std::string& path) { impl_->SaveTo(path); }
 
 }  // namespace app

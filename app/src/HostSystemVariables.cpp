@@ -26,10 +26,14 @@ std::wstring FileName(const std::string& path) {
 
 HostSystemVariables::HostSystemVariables(std::wstring hostVersion, const std::string& drawingPath) {
   variables_[L"_VERNUM"] = Variable{std::move(hostVersion), true};
-  variables_[L"DWGNAME"] = Variable{FileName(drawingPath), true};
-  variables_[L"DWGPREFIX"] = Variable{Folder(drawingPath), true};
+  SetDrawing(drawingPath);
   variables_[L"CMDECHO"] = Variable{short{1}, false};
   variables_[L"FILEDIA"] = Variable{short{1}, false};
+}
+
+void HostSystemVariables::SetDrawing(const std::string& drawingPath) {
+  variables_[L"DWGNAME"] = Variable{FileName(drawingPath), true};
+  variables_[L"DWGPREFIX"] = Variable{Folder(drawingPath), true};
 }
 
 const HostSystemVariables::Variable* HostSystemVariables::Find(const wchar_t* name) const {

@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
+#include "app/Shell.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ int Dispatch(const app::Request& request) {
   }
   if (const auto* runRequest = std::get_if<app::RunRequest>(&request)) {
     return app::RunScript(*runRequest, std::cout, std::cerr);
+  }
+  if (const auto* shellRequest = std::get_if<app::ShellRequest>(&request)) {
+    return app::RunShell(*shellRequest, std::cin, std::cout, std::cerr);
   }
   std::cout << app::UsageText();
   return 0;

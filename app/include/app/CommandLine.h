@@ -10,6 +10,7 @@
 //                  [--save | --save-as FILE] [--host-version TEXT] [--module PATH]
 //   quorlex run DRAWING --script FILE [--save | --save-as FILE] [--host-version TEXT]
 //                  [--module PATH]
+//   quorlex shell [DRAWING] [--host-version TEXT] [--module PATH]
 //
 // Every flag that takes a value also accepts the form --flag=VALUE. A flag given twice takes the
 // last value.
@@ -57,9 +58,12 @@ struct RunRequest : DrawingRequest {
   std::string script;
 };
 
+// The interactive shell (app/Shell.h); the drawing may be empty.
+struct ShellRequest : DrawingRequest {};
+
 struct HelpRequest {};
 
-using Request = std::variant<ExportRequest, RunRequest, HelpRequest>;
+using Request = std::variant<ExportRequest, RunRequest, ShellRequest, HelpRequest>;
 
 // `args` are the arguments after the program name. Throws UsageError.
 Request ParseCommandLine(std::span<const std::string_view> args);

@@ -3,8 +3,11 @@
 // putString prints exactly what it gets. A prompt without an answer left cancels (OdEdCancel),
 // as Escape does.
 //
-// "Select objects:" reads its answer as a SelectionSpec and selects from model space in drawing
-// order; a malformed answer is shown on the command line and cancels the prompt.
+// "Select objects:" reads its answer as a SelectionSpec, or W or C followed by two corner points
+// (window: entities whose extents lie inside; crossing: whose extents meet the rectangle, see
+// app/EntityExtents.h), and selects from model space in drawing order. A script's one answer is
+// the selection and a malformed one is shown on the command line and cancels the prompt; a
+// person's answers add up until an empty one, and a malformed one is shown and asked again.
 #pragma once
 
 #include <optional>
@@ -22,6 +25,13 @@ class PromptAnswers {
   virtual ~PromptAnswers() = default;
   // The next answer as typed (UTF-8), or nothing when there is none.
   virtual std::optional<std::string> NextAnswer() = 0;
+  // A person at a terminal sees the prompt and types the answer on its line: such a source
+  // shows `prompt` itself (AnswerPrompt) and the user IO does not echo "<prompt> <answer>".
+  virtual bool ShowsPrompts() const { return false; }
+  virtual std::optional<std::string> AnswerPrompt(std::wstring_view prompt) {
+    static_cast<void>(prompt);
+    return NextAnswer();
+  }
 };
 
 class CommandLineUserIO : public OdDbUserIO {
@@ -56,6 +66,9 @@ class CommandLineUserIO : public OdDbUserIO {
  private:
   // The next answer, shown after the prompt; throws OdEdCancel when there is none.
   std::wstring Ask(const OdString& prompt);
+  // Adds what one answer to "Select objects:" picks; false (said on the command line) when the
+  // answer is malformed.
+  bool AddToSelection(OdDbSelectionSet& selection, const std::wstring& answer);
 
   CommandLineOutput& output_;
   PromptAnswers& answers_;

@@ -15,6 +15,9 @@
 #include "app/CommandLineOutput.h"
 #include "app/CommandLineUserIO.h"
 #include "app/HostBackend.h"
+#include "app/MenuBar.h"
+#include "dxf/DxfReader.h"
+#include "ui/backend.h"
 
 namespace app {
 
@@ -23,6 +26,10 @@ class HostSession {
   // Throws OdError (dxf::DxfError for a drawing that cannot be read) or ModuleError.
   HostSession(const DrawingRequest& request, CommandLineOutput& output, PromptAnswers& prompts,
               DialogAnswers& dialogs);
+  // A session whose windows `backend` shows (the interactive shell's); `request.drawing` may be
+  // empty for a session with no drawing open. `read` is passed to the DXF reader.
+  HostSession(const DrawingRequest& request, CommandLineOutput& output, PromptAnswers& prompts,
+              ui::Backend& backend, const dxf::ReadOptions& read = {});
   ~HostSession();
   HostSession(const HostSession&) = delete;
   HostSession& operator=(const HostSession&) = delete;
@@ -33,6 +40,14 @@ class HostSession {
   // Saves as the request says, or says in one line that new entities were not saved. False
   // when saving failed (the reason went to `errors`).
   bool Save(std::ostream& errors);
+
+  // The open drawing, or null when none is.
+  OdDbDatabase* database();
+  MenuBar& menus();
+  // Replaces the open drawing with the one at `path`. Throws OdError; the open drawing then stays.
+  void Open(const std::string& path, const dxf::ReadOptions& read = {});
+  // Writes the open drawing to `path` (an existing file is kept as `path`.bak). Throws OdError.
+  void SaveTo(const std::string& path);
 
  private:
   class Impl;

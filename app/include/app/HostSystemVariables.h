@@ -26,6 +26,8 @@ class HostSystemVariables {
   // As sds_getvar / sds_setvar: RTNORM or RTERROR.
   int Get(const wchar_t* name, resbuf* result) const;
   int Set(const wchar_t* name, const resbuf* value);
+  // DWGNAME and DWGPREFIX for another open drawing.
+  void SetDrawing(const std::string& drawingPath);
 
  private:
   struct Variable {
