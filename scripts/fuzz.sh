@@ -53,8 +53,11 @@ for t in "${targets[@]}"; do
   mkdir -p "$corpus" "$findings"
   seed "$t" "$corpus"
   log="$dir/$t.log"
-  "$dir/fuzz/${t}_fuzzer" "$corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1
+  dict=()
+  case $t in dxf_* | export_*) dict=(-dict=fuzz/dxf.dict) ;; esac
+  "$dir/fuzz/${t}_fuzzer" "$corpus" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
+    -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" \
+    >"$log" 2>&1
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   found=$(find "$findings" -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \
     -o -name 'oom-*' \) | wc -l)
