@@ -37,29 +37,35 @@ const std::map<std::wstring, std::wstring>& DxfTypesOfClasses() {
   return types;
 }
 
-// Appends the model-space entities that `picks` accepts, in drawing order (each id once).
+// Appends the model-space entities that `picks` accepts, in drawing order (each id once), and
+// returns how many it accepted, those already selected included.
 template <typename Picks>
-void AddFromModelSpace(OdDbDatabase* database, OdDbSelectionSet& selection, Picks picks) {
-  if (database == nullptr) return;
+unsigned AddFromModelSpace(OdDbDatabase* database, OdDbSelectionSet& selection, Picks picks) {
+  if (database == nullptr) return 0;
+  unsigned found = 0;
   OdDbObjectIteratorPtr it = OdDbObjectIterator::createObject(database->getModelSpaceId());
   for (; !it->done(); it->step()) {
     OdDbEntityPtr entity = it->entity();
-    if (!entity.isNull() && picks(*entity)) selection.append(it->objectId());
+    if (entity.isNull() || !picks(*entity)) continue;
+    selection.append(it->objectId());
+    ++found;
   }
+  return found;
 }
 
-void AddMatching(OdDbDatabase* database, OdDbSelectionSet& selection, const SelectionSpec& spec) {
-  if (spec.kind() == SelectionSpec::Kind::kNone) return;
-  AddFromModelSpace(database, selection, [&spec](OdDbEntity& entity) {
+unsigned AddMatching(OdDbDatabase* database, OdDbSelectionSet& selection,
+                     const SelectionSpec& spec) {
+  if (spec.kind() == SelectionSpec::Kind::kNone) return 0;
+  return AddFromModelSpace(database, selection, [&spec](OdDbEntity& entity) {
     const OdString layer = entity.layer();
     const std::wstring type = DxfTypeName(entity);
     return spec.Matches(EntityTraits{layer.wide(), type, entity.getDbHandle().value()});
   });
 }
 
-void AddInWindow(OdDbDatabase* database, OdDbSelectionSet& selection, const PlanWindow& window,
-                 bool crossing) {
-  AddFromModelSpace(database, selection, [&](OdDbEntity& entity) {
+unsigned AddInWindow(OdDbDatabase* database, OdDbSelectionSet& selection, const PlanWindow& window,
+                     bool crossing) {
+  return AddFromModelSpace(database, selection, [&](OdDbEntity& entity) {
     const std::optional<Extents> extents = EntityExtents(entity);
     return extents && (crossing ? window.Meets(*extents) : window.Encloses(*extents));
   });
@@ -139,33 +145,35 @@ OdDbSelectionSetPtr CommandLineUserIO::select(const OdString& prompt, int, const
     const std::wstring answer = Trimmed(Ask(prompt));
     if (person && answer.empty()) return selection;
     const unsigned int before = selection->numEntities();
-    if (!AddToSelection(*selection, answer)) {
+    const std::optional<unsigned> found = AddToSelection(*selection, answer);
+    if (!found) {
       if (person) continue;
       output_.Line(L"*Cancel*");
       cancelShown_ = true;
       throw OdEdCancel();
     }
     if (!person) return selection;
-    const unsigned int found = selection->numEntities() - before;
-    output_.Line(std::to_wstring(found) + L" found, " + std::to_wstring(selection->numEntities()) +
-                 L" total");
+    const unsigned int duplicates = *found - (selection->numEntities() - before);
+    output_.Line(std::to_wstring(*found) + L" found" +
+                 (duplicates ? L" (" + std::to_wstring(duplicates) + L" duplicate)" : L"") + L", " +
+                 std::to_wstring(selection->numEntities()) + L" total");
   }
 }
 
-bool CommandLineUserIO::AddToSelection(OdDbSelectionSet& selection, const std::wstring& answer) {
+std::optional<unsigned> CommandLineUserIO::AddToSelection(OdDbSelectionSet& selection,
+                                                          const std::wstring& answer) {
   const std::wstring keyword = AsciiUpper(answer);
   if (keyword == L"W" || keyword == L"C") {
     const OdGePoint3d first = getPoint(L"Specify first corner:");
     const OdGePoint3d second = getPoint(L"Specify opposite corner:");
-    AddInWindow(database_, selection, PlanWindow::FromCorners(first, second), keyword == L"C");
-    return true;
+    return AddInWindow(database_, selection, PlanWindow::FromCorners(first, second),
+                       keyword == L"C");
   }
   try {
-    AddMatching(database_, selection, SelectionSpec::Parse(EncodeUtf8(answer)));
-    return true;
+    return AddMatching(database_, selection, SelectionSpec::Parse(EncodeUtf8(answer)));
   } catch (const SelectionSpecError& error) {
     output_.Line(L"Invalid selection: " + DecodeUtf8(error.what()).value_or(L"?"));
-    return false;
+    return std::nullopt;
   }
 }
 

@@ -95,6 +95,8 @@ class HostSession::Impl {
       output_.NoteFailure();
       return;
     }
+    // With no drawing open a command gets no context, which is how commands learn of it.
+    if (database_.isNull()) return Execute(*command, nullptr);
     OdDbCommandContextPtr context =
         OdDbCommandContext::createObject(database_.get(), userIO_.get());
     Execute(*command, context.get());

@@ -66,9 +66,9 @@ class CommandLineUserIO : public OdDbUserIO {
  private:
   // The next answer, shown after the prompt; throws OdEdCancel when there is none.
   std::wstring Ask(const OdString& prompt);
-  // Adds what one answer to "Select objects:" picks; false (said on the command line) when the
-  // answer is malformed.
-  bool AddToSelection(OdDbSelectionSet& selection, const std::wstring& answer);
+  // Adds what one answer to "Select objects:" picks and returns how many it picked (those
+  // already selected included); nothing, said on the command line, when it is malformed.
+  std::optional<unsigned> AddToSelection(OdDbSelectionSet& selection, const std::wstring& answer);
 
   CommandLineOutput& output_;
   PromptAnswers& answers_;
