@@ -1,5 +1,6 @@
 // OdDbSelectionSet: the objects a user picked, by id, in pick order (each id once), and its
-// iterator.
+// iterator. Membership is a hash lookup, so selecting a whole drawing of millions of entities
+// costs time in proportion to its size.
 #pragma once
 
 #include <vector>
@@ -40,9 +41,10 @@ class OdDbSelectionSet : public OdRxObject {
   OdDbDatabase* database() const { return m_database; }
   // Adds id unless it is null or already a member.
   void append(OdDbObjectId id);
+  // Removing costs time in proportion to the set's size.
   void remove(OdDbObjectId id);
   bool isMember(OdDbObjectId id) const;
-  void clear() { m_ids.clear(); }
+  void clear();
   unsigned int numEntities() const { return static_cast<unsigned int>(m_ids.size()); }
   const std::vector<OdDbObjectId>& objectIds() const { return m_ids; }
   OdDbSelectionSetIteratorPtr newIterator() const;
@@ -51,8 +53,15 @@ class OdDbSelectionSet : public OdRxObject {
   OdDbSelectionSet() = default;
 
  private:
+  size_t slotOf(OdDbStub* stub) const;
+  void index(OdDbStub* stub);
+  void rebuildIndex(size_t slots);
+
   OdDbDatabase* m_database = nullptr;  // not a reference: a set does not keep its drawing alive
   std::vector<OdDbObjectId> m_ids;
+  // Open addressing (linear probing) over the members' records, at most half full; 8 bytes a
+  // slot.
+  std::vector<OdDbStub*> m_slots;
 };
 
 typedef OdSmartPtr<OdDbSelectionSet> OdDbSelectionSetPtr;
