@@ -259,23 +259,54 @@ TEST(RuntimeDatabase, LoadingKeepsFileHandles) {
   EXPECT_TRUE(db->appendedSinceLoad().empty());
 }
 
-TEST(RuntimeDatabase, HandleLookupAcrossManyObjects) {
-  OdDbDatabasePtr db = OdDbDatabase::createObject();
-  OdDbObjectId ms = db->getModelSpaceId();
-  std::vector<std::pair<OdUInt64, OdDbObjectId>> loaded;
-  OdUInt64 highest = 0;
+// Handle orders that put records in the direct array, in the hash table, and move them from one
+// to the other as the array grows.
+std::vector<OdUInt64> handleSequence(int kind) {
+  std::vector<OdUInt64> handles;
   for (OdUInt64 i = 1; i <= 5000; ++i) {
-    OdUInt64 handle = (i * 7919) % 100003 + 0x1000;  // scattered, as in real files
-    highest = std::max(highest, handle);
-    loaded.emplace_back(handle, db->addLoadedObject(ms, OdDbPoint::createObject(), handle));
+    switch (kind) {
+      case 0:
+        handles.push_back((i * 7919) % 100003 + 0x1000);  // scattered, as in real files
+        break;
+      case 1:
+        handles.push_back(i);  // dense and ascending, as most files number them
+        break;
+      case 2:
+        handles.push_back(20001 - 4 * i);  // far ones first, then down towards 1
+        break;
+      case 3:
+        handles.push_back(i % 2 ? (1ull << 40) + i : i);  // interleaved near and far
+        break;
+    }
   }
-  for (const auto& [handle, id] : loaded) {
-    ASSERT_EQ(db->getOdDbObjectId(handle), id) << std::hex << handle;
-    ASSERT_EQ(id.getHandle().value(), handle);
+  return handles;
+}
+
+TEST(RuntimeDatabase, HandleLookupAcrossManyObjects) {
+  for (int kind = 0; kind < 4; ++kind) {
+    SCOPED_TRACE(kind);
+    OdDbDatabasePtr db = OdDbDatabase::createEmpty();
+    OdDbBlockTableRecordPtr modelSpace = OdDbBlockTableRecord::createObject();
+    modelSpace->setName(L"*Model_Space");
+    OdDbObjectId ms = db->addLoadedObject(OdDbObjectId::kNull, modelSpace, 0xFFFFFF);
+    modelSpace.release();
+    std::vector<std::pair<OdUInt64, OdDbObjectId>> loaded;
+    OdUInt64 highest = 0xFFFFFF;
+    for (OdUInt64 handle : handleSequence(kind)) {
+      highest = std::max(highest, handle);
+      loaded.emplace_back(handle, db->addLoadedObject(ms, OdDbPoint::createObject(), handle));
+    }
+    db->completeLoad();
+    for (const auto& [handle, id] : loaded) {
+      ASSERT_EQ(db->getOdDbObjectId(handle), id) << std::hex << handle;
+      ASSERT_EQ(id.getHandle().value(), handle);
+      ASSERT_TRUE(db->getOdDbObjectId(handle + (1ull << 41)).isNull());
+    }
+    EXPECT_TRUE(db->getOdDbObjectId(0xFFFFFFFFFFull).isNull());
+    EXPECT_THROW(db->addLoadedObject(ms, OdDbPoint::createObject(), loaded.back().first), OdError)
+        << "the last handle is found as in use";
+    EXPECT_GT(appendPoint(db, 1).getHandle().value(), highest) << "fresh handles stay above";
   }
-  EXPECT_TRUE(db->getOdDbObjectId(0xFFF).isNull());
-  EXPECT_TRUE(db->getOdDbObjectId(0xFFFFFFFFFFull).isNull());
-  EXPECT_EQ(appendPoint(db, 1).getHandle().value(), highest + 1);
 }
 
 TEST(RuntimeDatabase, SourceDataSlot) {

@@ -42,6 +42,38 @@ TEST(RuntimeSelectionSet, ManyIdsEachOnceInPickOrder) {
   EXPECT_FALSE(set->isMember(OdDbObjectId::kNull));
 }
 
+// Ids of another drawing, or of a set made without one, are indexed by their records, not by
+// handles that both drawings use.
+TEST(RuntimeSelectionSet, IdsOfOtherDrawingsAndSetsWithoutADrawing) {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdDbDatabasePtr other = OdDbDatabase::createObject();
+  const std::vector<OdDbObjectId> mine = appendPoints(db, 150);
+  const std::vector<OdDbObjectId> theirs = appendPoints(other, 150);
+  ASSERT_EQ(mine[0].getHandle(), theirs[0].getHandle());
+  OdDbSelectionSetPtr bound = OdDbSelectionSet::createObject(db);
+  OdDbSelectionSetPtr unbound = OdDbSelectionSet::createObject();
+  std::vector<OdDbObjectId> order;
+  for (size_t i = 0; i < mine.size(); i += 2) {
+    for (OdDbObjectId id : {mine[i], theirs[i]}) {
+      bound->append(id);
+      unbound->append(id);
+      order.push_back(id);
+    }
+  }
+  bound->append(mine[1]);
+  unbound->append(mine[1]);
+  order.push_back(mine[1]);
+  for (OdDbSelectionSetPtr set : {bound, unbound}) {
+    EXPECT_EQ(walk(*set), order);
+    EXPECT_TRUE(set->isMember(theirs[2]));
+    EXPECT_FALSE(set->isMember(theirs[1])) << "its handle is a member's, of the other drawing";
+    EXPECT_FALSE(set->isMember(mine[3]));
+    set->remove(theirs[2]);
+    EXPECT_FALSE(set->isMember(theirs[2]));
+    EXPECT_TRUE(set->isMember(mine[2]));
+  }
+}
+
 TEST(RuntimeSelectionSet, RemoveAndClearKeepMembershipInStep) {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
   const std::vector<OdDbObjectId> ids = appendPoints(db, 200);

@@ -53,15 +53,20 @@ class OdDbSelectionSet : public OdRxObject {
   OdDbSelectionSet() = default;
 
  private:
+  bool coverBits(OdUInt64 handle);
   size_t slotOf(OdDbStub* stub) const;
   void index(OdDbStub* stub);
-  void rebuildIndex(size_t slots);
+  void insertHashed(OdDbStub* stub);
+  void rebuildIndex();
 
   OdDbDatabase* m_database = nullptr;  // not a reference: a set does not keep its drawing alive
   std::vector<OdDbObjectId> m_ids;
-  // Open addressing (linear probing) over the members' records, at most half full; 8 bytes a
-  // slot.
+  // Membership: members of m_database by handle in a bit array (handles are mostly dense), while
+  // it stays within 16 bytes a member; the rest in an open-addressing table of their records, at
+  // most half full.
+  std::vector<OdUInt64> m_bits;
   std::vector<OdDbStub*> m_slots;
+  size_t m_hashed = 0;
 };
 
 typedef OdSmartPtr<OdDbSelectionSet> OdDbSelectionSetPtr;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "DbDatabaseImpl.h"
+
 ODRX_NO_CONS_DEFINE_MEMBERS(OdDbSelectionSetIterator, OdRxObject, L"OdDbSelectionSetIterator")
 ODRX_NO_CONS_DEFINE_MEMBERS(OdDbSelectionSet, OdRxObject, L"OdDbSelectionSet")
 
@@ -22,27 +24,60 @@ OdDbSelectionSetPtr OdDbSelectionSet::createObject(const OdDbDatabase* database)
 void OdDbSelectionSet::append(OdDbObjectId id) {
   if (id.isNull() || isMember(id)) return;
   m_ids.push_back(id);
-  if (m_ids.size() * 2 > m_slots.size()) {
-    rebuildIndex(std::max<size_t>(64, m_slots.size() * 2));
-    return;
-  }
   index(id.stub());
 }
 
 void OdDbSelectionSet::remove(OdDbObjectId id) {
   if (!isMember(id)) return;
   std::erase(m_ids, id);
-  rebuildIndex(m_slots.size());
+  rebuildIndex();
 }
 
 bool OdDbSelectionSet::isMember(OdDbObjectId id) const {
-  if (id.isNull() || m_slots.empty()) return false;
-  return m_slots[slotOf(id.stub())] != nullptr;
+  OdDbStub* stub = id.stub();
+  if (stub == nullptr) return false;
+  if (stub->database == m_database && stub->handle / 64 < m_bits.size())
+    return (m_bits[stub->handle / 64] >> (stub->handle % 64)) & 1;
+  return !m_slots.empty() && m_slots[slotOf(stub)] != nullptr;
 }
 
 void OdDbSelectionSet::clear() {
   m_ids.clear();
+  m_bits.clear();
   m_slots.clear();
+  m_hashed = 0;
+}
+
+void OdDbSelectionSet::index(OdDbStub* stub) {
+  if (m_database != nullptr && stub->database == m_database && coverBits(stub->handle)) {
+    m_bits[stub->handle / 64] |= OdUInt64(1) << (stub->handle % 64);
+    return;
+  }
+  insertHashed(stub);
+}
+
+// Grows the bit array to take handle while it stays within two words a member; hashed members
+// that it then covers move into it, so that each member is in one place.
+bool OdDbSelectionSet::coverBits(OdUInt64 handle) {
+  const OdUInt64 word = handle / 64;
+  if (word < m_bits.size()) return true;
+  const size_t limit = 2 * m_ids.size() + 1024;
+  if (word >= limit) return false;
+  m_bits.resize(std::min<size_t>(limit, std::max<size_t>(word + 1, 2 * m_bits.size())), 0);
+  if (m_hashed > 0) rebuildIndex();
+  return true;
+}
+
+void OdDbSelectionSet::insertHashed(OdDbStub* stub) {
+  if ((m_hashed + 1) * 2 > m_slots.size()) {
+    std::vector<OdDbStub*> old(std::max<size_t>(64, m_slots.size() * 2), nullptr);
+    old.swap(m_slots);
+    for (OdDbStub* s : old) {
+      if (s != nullptr) m_slots[slotOf(s)] = s;
+    }
+  }
+  m_slots[slotOf(stub)] = stub;
+  ++m_hashed;
 }
 
 // The slot holding stub, or the empty slot where it belongs.
@@ -57,11 +92,20 @@ size_t OdDbSelectionSet::slotOf(OdDbStub* stub) const {
   return slot;
 }
 
-void OdDbSelectionSet::index(OdDbStub* stub) { m_slots[slotOf(stub)] = stub; }
-
-void OdDbSelectionSet::rebuildIndex(size_t slots) {
-  m_slots.assign(slots, nullptr);
-  for (OdDbObjectId id : m_ids) index(id.stub());
+// Indexes every member anew; the bit array keeps its size.
+void OdDbSelectionSet::rebuildIndex() {
+  std::fill(m_bits.begin(), m_bits.end(), 0);
+  m_slots.clear();
+  m_hashed = 0;
+  for (OdDbObjectId id : m_ids) {
+    OdDbStub* stub = id.stub();
+    if (m_database != nullptr && stub->database == m_database &&
+        stub->handle / 64 < m_bits.size()) {
+      m_bits[stub->handle / 64] |= OdUInt64(1) << (stub->handle % 64);
+    } else {
+      insertHashed(stub);
+    }
+  }
 }
 
 OdDbSelectionSetIteratorPtr OdDbSelectionSet::newIterator() const {
