@@ -19,13 +19,14 @@ bool FormatPoints(const ON_3dPointArray& points, const wchar_t* delimiter, std::
     return false;
   }
   kvlib::PointLines lines(separator);
+  lines.Reserve(static_cast<size_t>(points.Count()));
   for (int i = 0; i < points.Count(); ++i) {
     const ON_3dPoint& point = points[i];
     if (lines.Add(point.x, point.y, point.z)) continue;
     error = "Point " + std::to_string(i + 1) + " has a coordinate that is not a finite number";
     return false;
   }
-  text = lines.text();
+  text = lines.Take();
   return true;
 }
 

@@ -54,6 +54,13 @@ TEST(RuntimeString, ComparisonAndAccess) {
   OdString name(L"Quorlex");
   EXPECT_TRUE(name == L"Quorlex");
   EXPECT_FALSE(name == L"quorlex");
+  // Prefixes either way, the empty text, null and an embedded zero.
+  EXPECT_FALSE(name == L"Quorle");
+  EXPECT_FALSE(name == L"Quorlexx");
+  EXPECT_TRUE(OdString() == L"");
+  EXPECT_TRUE(OdString() == static_cast<const wchar_t*>(nullptr));
+  EXPECT_FALSE(name == static_cast<const wchar_t*>(nullptr));
+  EXPECT_FALSE(OdString(L"ab\0c", 4) == L"ab");
   EXPECT_EQ(name.iCompare(L"QUORLEX"), 0);
   EXPECT_LT(OdString(L"abc").iCompare(L"ABD"), 0);
   EXPECT_TRUE(OdString::kEmpty.isEmpty());

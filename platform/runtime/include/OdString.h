@@ -46,6 +46,7 @@ class OdString {
 
   int compare(const OdString& other) const;
   int compare(const wchar_t* other) const;
+  bool equals(const wchar_t* other) const;    // null is the empty text
   int iCompare(const OdString& other) const;  // case-insensitive (simple case folding)
   OdString& makeUpper();
   OdString& makeLower();
@@ -57,7 +58,8 @@ class OdString {
   friend OdString operator+(const OdString& a, const OdString& b);
 
   friend bool operator==(const OdString& a, const OdString& b) { return a.compare(b) == 0; }
-  friend bool operator==(const OdString& a, const wchar_t* b) { return a.compare(b) == 0; }
+  // Equality stops at the first difference: class names are compared for every entity walked.
+  friend bool operator==(const OdString& a, const wchar_t* b) { return a.equals(b); }
   friend bool operator<(const OdString& a, const OdString& b) { return a.compare(b) < 0; }
 
  private:

@@ -248,6 +248,15 @@ int OdString::compare(const OdString& other) const { return wide().compare(other
 
 int OdString::compare(const wchar_t* other) const { return wide().compare(other ? other : L""); }
 
+bool OdString::equals(const wchar_t* other) const {
+  const std::wstring& text = wide();
+  const wchar_t* p = other ? other : L"";
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (p[i] == L'\0' || p[i] != text[i]) return false;  // an embedded zero never matches the end
+  }
+  return p[text.size()] == L'\0';
+}
+
 int OdString::iCompare(const OdString& other) const {
   const std::wstring& a = wide();
   const std::wstring& b = other.wide();

@@ -7,8 +7,10 @@
 // ambiguous when read back: empty, or holding a digit, '.', '+', '-', CR or LF.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kvlib {
 
@@ -29,6 +31,11 @@ class PointLines {
   // Appends one line; appends nothing and returns false when a coordinate is not finite.
   bool Add(double x, double y, double z);
   const std::string& text() const { return text_; }
+  // Room for `lines` lines of typical survey coordinates: address space only, which costs no
+  // memory until written, so a long list is not copied at every doubling.
+  void Reserve(size_t lines) { text_.reserve(lines * (3 * 24 + 2 * delimiter_.size() + 1)); }
+  // Hands the text over without a copy; the accumulator is left empty.
+  std::string Take() { return std::move(text_); }
 
  private:
   std::string delimiter_;
