@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <string>
 
 #include "FaultyFileSystem.h"
+#include "kvlib/PointText.h"
 
 namespace {
 
@@ -67,6 +69,33 @@ TEST(kvlib_KVPoints, WritesOneLinePerPointWithEachDelimiter) {
     EXPECT_EQ(ReadFile(path), c.text);
     EXPECT_TRUE(KVPoints::GetError().IsEmpty());
   }
+}
+
+// Lists long enough to be formatted on two threads give the text of one pass, and name the
+// first bad point wherever it lies.
+TEST(kvlib_KVPoints, LongListsAreWrittenAsInOnePass) {
+  TemporaryDirectory dir;
+  const std::string path = dir.File("points.txt");
+  ON_3dPointArray points;
+  kvlib::PointLines lines(";");
+  for (int i = 0; i < 150001; ++i) {
+    const ON_3dPoint p(500000.0 + i * 0.001, 5200000.0 - i * 0.0001, (i % 977) * 0.5);
+    points.Append(p);
+    lines.Add(p.x, p.y, p.z);
+  }
+  ASSERT_EQ(KVPoints::Write(points, CString(path.c_str()), L";"), 1);
+  EXPECT_EQ(ReadFile(path), lines.text());
+
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (int bad : {3, 75000, 150000}) {
+    ON_3dPointArray broken(points);
+    broken[bad].y = nan;
+    if (bad != 150000) broken[150000].z = nan;  // a later one is not the one named
+    EXPECT_EQ(KVPoints::Write(broken, CString(path.c_str()), L";"), 0);
+    EXPECT_EQ(Utf8(KVPoints::GetError()),
+              "Point " + std::to_string(bad + 1) + " has a coordinate that is not a finite number");
+  }
+  EXPECT_EQ(ReadFile(path), lines.text()) << "refusals keep the file";
 }
 
 TEST(kvlib_KVPoints, EmptyListGivesAnEmptyFileAndReplacesTheOldOne) {
