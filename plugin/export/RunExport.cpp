@@ -86,6 +86,9 @@ bool RunExport(OdEdCommandContext* context, HWND* mainWindow) {
     return false;
   }
   ON_3dPointArray points;
+  // At least one point an entity is the rule in survey drawings; the list then never doubles
+  // (and copies) at its last growth.
+  points.Reserve(static_cast<int>(selection->numEntities()));
   CollectPoints(*selection, options, points);
   if (options.createPoints) CreatePointEntities(points, database);
   return WritePoints(userIO, points, fileDialog.GetPathName(), options);
