@@ -57,12 +57,13 @@ printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' >"$work/picture.dxf"
 mkdir "$work/folder.dxf"
 for input in tests/data/export/bad.dxf "$work/empty.dxf" "$work/cut_binary.dxf" \
   "$work/cut_ascii.dxf" "$work/picture.dxf" "$work/folder.dxf" "$work/missing.dxf"; do
+  drawing=$(realpath -m "$input")
   set +e
-  message=$(cd "$work" && QUORLEX_REGISTRY="$work/registry.reg" "$root/$dir/bin/quorlex" export \
-    "$(realpath -m "$input")" -o "$work/points.txt" 2>&1 >/dev/null | head -n 1)
-  status=$(cd "$work" && QUORLEX_REGISTRY="$work/registry.reg" "$root/$dir/bin/quorlex" export \
-    "$(realpath -m "$input")" -o "$work/points.txt" >/dev/null 2>&1; echo $?)
+  (cd "$work" && QUORLEX_REGISTRY="$work/registry.reg" "$root/$dir/bin/quorlex" export \
+    "$drawing" -o "$work/points.txt" >/dev/null 2>"$work/stderr")
+  status=$?
   set -e
+  message=$(head -n 1 "$work/stderr")
   echo "| $(basename "$input") | $status | $message |" | sed -e "s#$work/##g" | clean
 done
 echo

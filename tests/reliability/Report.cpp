@@ -21,12 +21,12 @@ void ReportRow(const std::string& table, std::initializer_list<std::string> colu
 
 std::string LineWith(const std::string& text, const std::string& needle) {
   std::istringstream lines(text);
-  std::string first, line;
+  std::string last, line;
   while (std::getline(lines, line)) {
     if (line.find(needle) != std::string::npos) return line;
-    if (first.empty()) first = line;
+    if (!line.empty()) last = line;
   }
-  return first;
+  return last;
 }
 
 }  // namespace reliability

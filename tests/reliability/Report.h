@@ -10,7 +10,7 @@ namespace reliability {
 // `columns` are joined by tabs; tabs and line breaks inside them become blanks.
 void ReportRow(const std::string& table, std::initializer_list<std::string> columns);
 
-// The first line of `text` that contains `needle`, else the first non-empty line.
+// The first line of `text` that contains `needle`, else the last non-empty line.
 std::string LineWith(const std::string& text, const std::string& needle);
 
 }  // namespace reliability
