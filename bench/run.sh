@@ -8,7 +8,7 @@
 #
 #   bench/run.sh [--build DIR] [--work DIR] [--with-gdal] [--only points|mixed]
 #
-# --build: a Release build tree holding bin/quorlex and bench/export_stages_bench (default
+# --build: a Release build tree holding bin/quorlex and bin/export_stages_bench (default
 # build-bench beside this folder's parent). --work: scratch folder for the drawings and outputs
 # (default BUILD/bench-work; about 1 GB). --with-gdal installs Debian's gdal-bin when missing.
 set -euo pipefail
