@@ -4,8 +4,12 @@
 // the save. After each the previous file is as it was, no temporary is left behind (a killed
 // save's temporary is gone after the next save), and the failure is reported with the system's
 // reason.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -20,7 +24,7 @@ namespace reliability {
 namespace {
 
 enum class Target { kPoints, kDrawing, kSettings };
-enum class Fault { kFullDisk, kNoPermission, kMissingFolder, kTargetIsFolder, kKilled };
+enum class Fault { kFullDisk, kNoSpace, kNoPermission, kMissingFolder, kTargetIsFolder, kKilled };
 
 const char* NameOf(Target target) {
   switch (target) {
@@ -37,7 +41,9 @@ const char* NameOf(Target target) {
 const char* NameOf(Fault fault) {
   switch (fault) {
     case Fault::kFullDisk:
-      return "full disk";
+      return "full disk (file-size limit)";
+    case Fault::kNoSpace:
+      return "full disk (small file system)";
     case Fault::kNoPermission:
       return "folder without write permission";
     case Fault::kMissingFolder:
@@ -55,6 +61,8 @@ const char* ReasonOf(Fault fault) {
   switch (fault) {
     case Fault::kFullDisk:
       return "File too large";
+    case Fault::kNoSpace:
+      return "No space left on device";
     case Fault::kNoPermission:
       return "Permission denied";
     case Fault::kMissingFolder:
@@ -93,8 +101,18 @@ class Scenario {
       fs::permissions(scratch_ / folder, kOpen);
     }
     fs::copy_file(Fixture(), scratch_ / "in" / "flow.dxf");
+    if (fault_ == Fault::kNoSpace) mounted_ = MountSmallFileSystem(scratch_ / "work");
     Prepare();
+    if (mounted_) Fill(scratch_ / "work" / "filler");
   }
+  ~Scenario() {
+    if (mounted_) ::umount2((scratch_ / "work").c_str(), MNT_DETACH);
+  }
+  Scenario(const Scenario&) = delete;
+  Scenario& operator=(const Scenario&) = delete;
+
+  // False when this process may not mount a file system (the fault cannot be given).
+  bool mounted() const { return mounted_; }
 
   ChildResult Run(bool withFault = true) const {
     Faults faults;
@@ -178,6 +196,25 @@ class Scenario {
     return path;
   }
 
+  // A tmpfs on `folder` in a mount namespace of this test process's own, seen by it and the
+  // programs it starts only.
+  static bool MountSmallFileSystem(const fs::path& folder) {
+    if (::unshare(CLONE_NEWNS) != 0) return false;
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return false;
+    return ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k,mode=0777") == 0;
+  }
+
+  // Takes every free block of the file system, after the previous files are in place.
+  void Fill(const fs::path& filler) {
+    const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    const std::string block(4096, 'x');
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    ::close(fd);
+    kept_.push_back("filler");
+  }
+
   void ApplyFault(const std::string& temporaryPart, rlim_t limit) {
     if (fault_ == Fault::kFullDisk) faults_.fileSizeLimit = limit;
     if (fault_ == Fault::kNoPermission) {
@@ -199,6 +236,7 @@ class Scenario {
   std::vector<std::string> kept_;
   std::vector<std::string> args_;
   Faults faults_;
+  bool mounted_ = false;
 };
 
 std::string ContentOf(const fs::path& target, bool folder) {
@@ -226,6 +264,9 @@ class FaultInjection : public testing::TestWithParam<FaultCase> {};
 TEST_P(FaultInjection, PreviousFileIntactFailureReportedNothingLeftBehind) {
   const FaultCase& c = GetParam();
   Scenario scenario(c.target, c.fault);
+  if (c.fault == Fault::kNoSpace && !scenario.mounted()) {
+    GTEST_SKIP() << "this process may not mount a small file system";
+  }
   const ChildResult result = scenario.Run();
   const std::string output = result.out + result.err;
   const std::string reason = ReasonOf(c.fault);
@@ -248,20 +289,31 @@ constexpr int kKilledStatus = 128 + 9;
 INSTANTIATE_TEST_SUITE_P(
     reliability_fault, FaultInjection,
     testing::Values(FaultCase{Target::kPoints, Fault::kFullDisk, Outcome::kRefused},
+                    FaultCase{Target::kPoints, Fault::kNoSpace, Outcome::kRefused},
                     FaultCase{Target::kPoints, Fault::kNoPermission, Outcome::kRefused},
                     FaultCase{Target::kPoints, Fault::kMissingFolder, Outcome::kRefused},
                     FaultCase{Target::kPoints, Fault::kTargetIsFolder, Outcome::kRefused},
                     FaultCase{Target::kDrawing, Fault::kFullDisk, Outcome::kRefused},
+                    FaultCase{Target::kDrawing, Fault::kNoSpace, Outcome::kRefused},
                     FaultCase{Target::kDrawing, Fault::kNoPermission, Outcome::kRefused},
                     FaultCase{Target::kDrawing, Fault::kMissingFolder, Outcome::kRefused},
                     FaultCase{Target::kDrawing, Fault::kTargetIsFolder, Outcome::kRefused},
                     FaultCase{Target::kSettings, Fault::kFullDisk, Outcome::kWarned},
+                    FaultCase{Target::kSettings, Fault::kNoSpace, Outcome::kWarned},
                     FaultCase{Target::kSettings, Fault::kNoPermission, Outcome::kWarned},
                     FaultCase{Target::kSettings, Fault::kMissingFolder, Outcome::kCreated},
                     FaultCase{Target::kSettings, Fault::kTargetIsFolder, Outcome::kWarned}),
     [](const testing::TestParamInfo<FaultCase>& info) {
-      std::string name = std::string(NameOf(info.param.target)) + "_" + NameOf(info.param.fault);
-      for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+      const std::string words =
+          std::string(NameOf(info.param.target)) + " " + NameOf(info.param.fault);
+      std::string name;
+      for (char ch : words) {
+        if (std::isalnum(static_cast<unsigned char>(ch)))
+          name += ch;
+        else if (!name.empty() && name.back() != '_')
+          name += '_';
+      }
+      while (name.back() == '_') name.pop_back();
       return name;
     });
 
