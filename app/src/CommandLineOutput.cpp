@@ -4,6 +4,13 @@
 
 namespace app {
 
+std::wstring OneLine(std::wstring text) {
+  for (wchar_t& c : text) {
+    if (c == L'\n' || c == L'\r') c = L' ';
+  }
+  return text;
+}
+
 void CommandLineOutput::Write(std::wstring_view text) {
   if (text.empty()) return;
   out_ << EncodeUtf8(text);

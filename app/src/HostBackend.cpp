@@ -6,15 +6,6 @@
 namespace app {
 namespace {
 
-constexpr wchar_t kConfirmSaveCaption[] = L"Confirm Save As";
-
-std::wstring OneLine(std::wstring text) {
-  for (wchar_t& c : text) {
-    if (c == L'\n' || c == L'\r') c = L' ';
-  }
-  return text;
-}
-
 void Queue(ui::ScriptedBackend& script, const DialogAction& action) {
   switch (action.kind) {
     case DialogAction::Kind::kClick:

@@ -21,14 +21,6 @@ namespace {
 
 std::wstring Wide(std::string_view utf8) { return DecodeUtf8(utf8).value_or(L"?"); }
 
-// An error's description as one line of the command line.
-std::wstring OneLine(std::wstring text) {
-  for (wchar_t& c : text) {
-    if (c == L'\n' || c == L'\r') c = L' ';
-  }
-  return text;
-}
-
 std::wstring CommandName(const std::wstring& typed) {
   std::wstring_view name = typed;
   while (!name.empty() && (name.front() == L'_' || name.front() == L'.')) name.remove_prefix(1);

@@ -1,20 +1,12 @@
 #include "app/ShellBackend.h"
 
+#include "app/HostBackend.h"
 #include "app/Utf8.h"
 #include "sds.h"
 #include "ui/scripted_backend.h"
 
 namespace app {
 namespace {
-
-constexpr wchar_t kConfirmSaveCaption[] = L"Confirm Save As";
-
-std::wstring OneLine(std::wstring text) {
-  for (wchar_t& c : text) {
-    if (c == L'\n' || c == L'\r') c = L' ';
-  }
-  return text;
-}
 
 bool IsQuestion(ui::MessageButtons buttons) {
   return buttons == ui::MessageButtons::YesNo || buttons == ui::MessageButtons::YesNoCancel;

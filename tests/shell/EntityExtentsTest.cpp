@@ -8,16 +8,12 @@
 #include <string>
 
 #include "DbObjectIterator.h"
+#include "ShellTestSupport.h"
 #include "app/EntityExtents.h"
 #include "dxf/DxfReader.h"
 
 namespace shell::test {
 namespace {
-
-std::string Fixture(const std::string& name) {
-  const char* source = std::getenv("QUORLEX_SOURCE_DIR");
-  return std::string(source ? source : QUORLEX_SOURCE_DIR) + "/tests/data/shell/" + name;
-}
 
 // The extents of every model-space entity, by its layer (each kind is on a layer of its name).
 std::map<std::wstring, std::optional<app::Extents>> ExtentsByLayer(OdDbDatabase& database) {
@@ -53,7 +49,7 @@ TEST(shell_EntityExtents, EveryKindOfEntity) {
       {L"POLYFACE", {0, 0, 0}, {1, 1, 1}, 0.0},
       {L"POLYMESH", {0, 0, 0}, {1, 1, 3}, 0.0},
   };
-  OdDbDatabasePtr database = dxf::readDxfFile(Fixture("extents.dxf"));
+  OdDbDatabasePtr database = dxf::readDxfFile(ShellFixture("extents.dxf"));
   const auto found = ExtentsByLayer(*database);
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.layer, c.layer + std::wcslen(c.layer)));

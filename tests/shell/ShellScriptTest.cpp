@@ -1,17 +1,14 @@
 // `quorlex shell` with its input from a pipe instead of a terminal: the host's own commands,
 // system variables, window and crossing selection, the command-line file prompt of FILEDIA 0 and
 // its overwrite question, saving, and a session without a drawing.
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 
 #include "../app/ProgramRun.h"
+#include "ShellTestSupport.h"
 
 namespace shell::test {
 namespace {
@@ -19,57 +16,23 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-std::string ShellFixture() {
-  const char* source = std::getenv("QUORLEX_SOURCE_DIR");
-  return std::string(source ? source : QUORLEX_SOURCE_DIR) + "/tests/data/shell/shell.dxf";
-}
-
-struct ShellRun {
-  std::string out;
-  int status = -1;
-};
-
 // Runs `quorlex shell ARGS` in `folder` with `input` as standard input; standard output and
 // standard error together.
-ShellRun RunShell(const app::test::ProgramFolder& folder, const std::vector<std::string>& args,
+ChildRun RunShell(const app::test::ProgramFolder& folder, const std::vector<std::string>& args,
                   const std::string& input) {
   const std::string inputFile = folder.File("input.txt");
   app::test::WriteText(inputFile, input);
-  int output[2];
-  if (pipe(output) != 0) return {};
-  const pid_t child = fork();
-  if (child == 0) {
-    const int in = open(inputFile.c_str(), O_RDONLY);
-    dup2(in, STDIN_FILENO);
-    dup2(output[1], STDOUT_FILENO);
-    dup2(output[1], STDERR_FILENO);
-    close(output[0]);
-    if (chdir(folder.path().c_str()) != 0) _exit(126);
-    setenv("QUORLEX_REGISTRY", folder.Registry().c_str(), 1);
-    std::vector<std::string> argv = {app::test::ProgramPath(), "shell"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> pointers;
-    for (std::string& arg : argv) pointers.push_back(arg.data());
-    pointers.push_back(nullptr);
-    execv(pointers[0], pointers.data());
-    _exit(127);
-  }
-  close(output[1]);
-  ShellRun run;
-  std::array<char, 4096> buffer{};
-  for (ssize_t n; (n = read(output[0], buffer.data(), buffer.size())) > 0;) {
-    run.out.append(buffer.data(), static_cast<size_t>(n));
-  }
-  close(output[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  return run;
+  std::vector<std::string> argv = {app::test::ProgramPath(), "shell"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunChild(
+      argv,
+      ChildOptions{
+          inputFile, folder.path().string(), {"QUORLEX_REGISTRY=" + folder.Registry()}, true});
 }
 
 TEST(shell_Script, HostCommandsAndSystemVariables) {
   app::test::ProgramFolder folder;
-  const ShellRun run = RunShell(folder, {ShellFixture()},
+  const ChildRun run = RunShell(folder, {ShellFixture()},
                                 "getvar filedia\n"
                                 "SETVAR FILEDIA 0\n"
                                 "_GetVar\n"
@@ -94,7 +57,7 @@ TEST(shell_Script, HostCommandsAndSystemVariables) {
 
 TEST(shell_Script, WindowAndCrossingSelectionAddUp) {
   app::test::ProgramFolder folder;
-  const ShellRun run = RunShell(folder, {ShellFixture()},
+  const ChildRun run = RunShell(folder, {ShellFixture()},
                                 "setvar filedia 0\n"
                                 "quorlex\n"
                                 "w\n0,0\n5,6\n"          // the points at 1,2 and 4,5, the line
@@ -113,7 +76,7 @@ TEST(shell_Script, WindowAndCrossingSelectionAddUp) {
 TEST(shell_Script, FileNamePromptAndItsOverwriteQuestion) {
   app::test::ProgramFolder folder;
   app::test::WriteText(folder.File("out.txt"), "keep me\n");
-  const ShellRun run = RunShell(folder, {ShellFixture()},
+  const ChildRun run = RunShell(folder, {ShellFixture()},
                                 "setvar filedia 0\n"
                                 "quorlex all\n"
                                 "\n"
@@ -131,7 +94,7 @@ TEST(shell_Script, FileNamePromptAndItsOverwriteQuestion) {
 TEST(shell_Script, SaveAsThenSaveKeepsTheBackupAndOpenReportsBadFiles) {
   app::test::ProgramFolder folder;
   const std::string copy = folder.File("copy.dxf");
-  const ShellRun run = RunShell(folder, {ShellFixture()},
+  const ChildRun run = RunShell(folder, {ShellFixture()},
                                 "saveas " + copy +
                                     "\n"
                                     "save\n"
@@ -155,7 +118,7 @@ TEST(shell_Script, SaveAsThenSaveKeepsTheBackupAndOpenReportsBadFiles) {
 
 TEST(shell_Script, WithoutADrawing) {
   app::test::ProgramFolder folder;
-  const ShellRun run = RunShell(folder, {}, "quorlex\nlist\nsave\nhelp\n");
+  const ChildRun run = RunShell(folder, {}, "quorlex\nlist\nsave\nhelp\n");
   EXPECT_EQ(run.status, 0) << run.out;
   EXPECT_THAT(run.out, HasSubstr("This command needs an active drawing"));
   EXPECT_THAT(run.out, HasSubstr("Command: list\nNo drawing is open.\n"));
@@ -166,7 +129,7 @@ TEST(shell_Script, WithoutADrawing) {
 
 TEST(shell_Script, UnusableDrawingEndsTheShell) {
   app::test::ProgramFolder folder;
-  const ShellRun run = RunShell(folder, {folder.File("none.dxf")}, "list\n");
+  const ChildRun run = RunShell(folder, {folder.File("none.dxf")}, "list\n");
   EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.out, HasSubstr("quorlex: "));
   EXPECT_THAT(run.out, HasSubstr("none.dxf"));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../app/ProgramRun.h"
+#include "ShellTestSupport.h"
 #include "TmuxTerminal.h"
 
 namespace shell::test {
@@ -14,11 +15,6 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-std::string ShellFixture() {
-  const char* source = std::getenv("QUORLEX_SOURCE_DIR");
-  return std::string(source ? source : QUORLEX_SOURCE_DIR) + "/tests/data/shell/shell.dxf";
-}
 
 // Whether `text` on the screen (captured with attributes) is drawn dim: the attribute sequence
 // right before it turns on SGR 2.

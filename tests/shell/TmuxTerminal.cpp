@@ -1,11 +1,11 @@
 #include "TmuxTerminal.h"
 
-#include <sys/wait.h>
+#include "ShellTestSupport.h"
+
 #include <unistd.h>
 
-#include <array>
 #include <chrono>
-#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
@@ -14,39 +14,6 @@ namespace {
 
 constexpr auto kDeadline = std::chrono::seconds(30);
 constexpr auto kPollInterval = std::chrono::milliseconds(50);
-
-struct Result {
-  std::string out;
-  int status = -1;
-};
-
-// Runs argv without a shell and captures standard output.
-Result Execute(const std::vector<std::string>& argv) {
-  int pipeEnds[2];
-  if (pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
-  const pid_t child = fork();
-  if (child == 0) {
-    dup2(pipeEnds[1], STDOUT_FILENO);
-    close(pipeEnds[0]);
-    close(pipeEnds[1]);
-    std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  close(pipeEnds[1]);
-  Result result;
-  std::array<char, 4096> buffer{};
-  for (ssize_t n; (n = read(pipeEnds[0], buffer.data(), buffer.size())) > 0;) {
-    result.out.append(buffer.data(), static_cast<size_t>(n));
-  }
-  close(pipeEnds[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  return result;
-}
 
 std::string UniqueSocket() {
   static int counter = 0;
@@ -57,11 +24,11 @@ std::string UniqueSocket() {
 
 bool EnsureTmux() {
   static const bool available = [] {
-    if (Execute({"tmux", "-V"}).status == 0) return true;
+    if (RunChild({"tmux", "-V"}).status == 0) return true;
     const char* source = std::getenv("QUORLEX_SOURCE_DIR");
     if (source == nullptr) return false;
-    Execute({"bash", std::string(source) + "/scripts/setup.sh"});
-    return Execute({"tmux", "-V"}).status == 0;
+    RunChild({"bash", std::string(source) + "/scripts/setup.sh"});
+    return RunChild({"tmux", "-V"}).status == 0;
   }();
   return available;
 }
@@ -93,11 +60,11 @@ TmuxTerminal::TmuxTerminal(const std::vector<std::string>& command,
   Tmux(args);
 }
 
-TmuxTerminal::~TmuxTerminal() { Execute({"tmux", "-L", socket_, "kill-server"}); }
+TmuxTerminal::~TmuxTerminal() { RunChild({"tmux", "-L", socket_, "kill-server"}); }
 
 std::string TmuxTerminal::Tmux(std::vector<std::string> args) const {
   args.insert(args.begin(), {"tmux", "-L", socket_, "-f", "/dev/null"});
-  const Result result = Execute(args);
+  const ChildRun result = RunChild(args);
   if (result.status != 0) throw std::runtime_error("tmux " + args[5] + " failed");
   return result.out;
 }

@@ -8,9 +8,13 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace app {
+
+// `text` with its line breaks as blanks, for what is shown on one line of the command line.
+std::wstring OneLine(std::wstring text);
 
 class CommandLineOutput {
  public:

@@ -23,6 +23,8 @@
 namespace app {
 
 inline constexpr wchar_t kOptionsDialogCaption[] = L"Quorlex Options";
+// The framework's overwrite question after the save-file dialog.
+inline constexpr wchar_t kConfirmSaveCaption[] = L"Confirm Save As";
 
 class DialogAnswers {
  public:
