@@ -309,6 +309,24 @@ TEST(RuntimeDatabase, HandleLookupAcrossManyObjects) {
   }
 }
 
+TEST(RuntimeDatabase, ModelSpaceFollowsTheBlockNames) {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  const OdDbObjectId first = db->getModelSpaceId();
+  OdDbBlockTableRecordPtr record = first.safeOpenObject(OdDb::kForWrite);
+  record->setName(L"Site");
+  record.release();
+  EXPECT_TRUE(db->getModelSpaceId().isNull()) << "renamed away";
+  const OdDbObjectId second = db->addBlockTableRecord(L"*MODEL_SPACE");
+  EXPECT_EQ(db->getModelSpaceId(), second);
+  record = second.safeOpenObject(OdDb::kForWrite);
+  record->setName(L"Other");
+  record.release();
+  record = first.safeOpenObject(OdDb::kForWrite);
+  record->setName(L"*Model_Space");
+  record.release();
+  EXPECT_EQ(db->getModelSpaceId(), first) << "renamed back";
+}
+
 TEST(RuntimeDatabase, SourceDataSlot) {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
   auto data = std::make_shared<int>(7);

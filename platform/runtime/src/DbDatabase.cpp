@@ -74,6 +74,15 @@ void OdDbDatabaseImpl::checkNameFree(bool layer, const OdString& name) const {
 void OdDbDatabaseImpl::registerRecord(bool layer, const OdString& name, OdDbObjectId id) {
   (layer ? m_layerNames : m_blockNames).emplace(key(name), id);
   (layer ? m_layers : m_blocks).push_back(id);
+  if (!layer) m_modelSpaceKnown = false;
+}
+
+OdDbObjectId OdDbDatabaseImpl::modelSpace() const {
+  if (!m_modelSpaceKnown) {
+    m_modelSpace = findRecord(false, OdDbBlockTableRecord::modelSpaceName());
+    m_modelSpaceKnown = true;
+  }
+  return m_modelSpace;
 }
 
 void OdDbDatabaseImpl::renameRecord(bool layer, const OdString& oldName, const OdString& newName) {
@@ -83,6 +92,7 @@ void OdDbDatabaseImpl::renameRecord(bool layer, const OdString& oldName, const O
   OdDbObjectId id = found->second;
   names.erase(found);
   names.emplace(key(newName), id);
+  if (!layer) m_modelSpaceKnown = false;
 }
 
 OdDbDatabase::OdDbDatabase(bool standardRecords)
@@ -97,9 +107,7 @@ OdDbDatabasePtr OdDbDatabase::createEmpty() {
   return OdDbDatabasePtr(static_cast<OdDbDatabase*>(new OdRxObjectImpl<OdDbDatabase>(false)));
 }
 
-OdDbObjectId OdDbDatabase::getModelSpaceId() const {
-  return m_impl->findRecord(false, OdDbBlockTableRecord::modelSpaceName());
-}
+OdDbObjectId OdDbDatabase::getModelSpaceId() const { return m_impl->modelSpace(); }
 
 OdDbObjectId OdDbDatabase::getPaperSpaceId() const {
   return m_impl->findRecord(false, OdDbBlockTableRecord::paperSpaceName());

@@ -37,6 +37,9 @@ class OdDbDatabaseImpl {
 
   // Name tables: case-insensitive keys.
   OdDbObjectId findRecord(bool layer, const OdString& name) const;
+  // The model space record, remembered between changes of the block names: it is asked for
+  // every point a command appends.
+  OdDbObjectId modelSpace() const;
   void registerRecord(bool layer, const OdString& name, OdDbObjectId id);
   void renameRecord(bool layer, const OdString& oldName, const OdString& newName);
   const std::vector<OdDbObjectId>& records(bool layer) const { return layer ? m_layers : m_blocks; }
@@ -61,6 +64,8 @@ class OdDbDatabaseImpl {
   std::vector<OdDbObjectId> m_layers;
   std::map<std::wstring, OdDbObjectId> m_blockNames;
   std::map<std::wstring, OdDbObjectId> m_layerNames;
+  mutable OdDbObjectId m_modelSpace;
+  mutable bool m_modelSpaceKnown = false;
   std::vector<OdDbObjectId> m_appended;
 };
 
