@@ -126,7 +126,7 @@ std::wstring CommandLineUserIO::Ask(const OdString& prompt) {
   const std::optional<std::string> answer =
       shown ? answers_.AnswerPrompt(prompt.wide()) : answers_.NextAnswer();
   if (!answer) {
-    output_.Prompt(shown ? L"" : prompt.wide(), L"*Cancel*");
+    if (!shown) output_.Prompt(prompt.wide(), L"*Cancel*");
     cancelShown_ = true;
     throw OdEdCancel();
   }

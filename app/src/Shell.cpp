@@ -88,10 +88,7 @@ class Shell {
       output_.Finish();
       const TypedLine line = lines_.Read("Command: ");
       if (line.status == LineStatus::kEnd) return EndOfInput();
-      if (line.status == LineStatus::kCancelled) {
-        output_.Line(L"*Cancel*");
-        continue;
-      }
+      if (line.status == LineStatus::kCancelled) continue;
       RunLine(line.text);
     }
   }
@@ -132,7 +129,7 @@ class Shell {
     try {
       (this->*host->second)();
     } catch (const OdEdCancel&) {
-      output_.Line(L"*Cancel*");
+      // The prompt's line already shows "*Cancel*".
     } catch (const OdError& error) {
       output_.Line(error.description().wide());
     } catch (const std::exception& error) {

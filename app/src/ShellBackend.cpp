@@ -51,7 +51,6 @@ ui::Answer ShellBackend::AskOnCommandLine(const ui::MessageBoxRequest& request) 
   if (line.status == LineStatus::kLine && (answer == L"N" || answer == L"NO")) {
     return ui::Answer::No;
   }
-  if (line.status == LineStatus::kCancelled) output_.Line(L"*Cancel*");
   return cancel ? ui::Answer::Cancel : ui::Answer::No;
 }
 
@@ -64,10 +63,7 @@ std::optional<std::wstring> ShellBackend::ShowFileDialog(const ui::FileDialogReq
   output_.Finish();
   const TypedLine line =
       lines_.Read(EncodeUtf8(L"Enter file name <" + request.initialName + L">: "));
-  if (line.status != LineStatus::kLine) {
-    if (line.status == LineStatus::kCancelled) output_.Line(L"*Cancel*");
-    return std::nullopt;
-  }
+  if (line.status != LineStatus::kLine) return std::nullopt;
   if (line.text.empty()) return request.initialName;
   return DecodeUtf8(line.text).value_or(L"");
 }

@@ -18,12 +18,13 @@ constexpr int kControlC = 3;
 bool cancelled = false;
 bool active = false;
 
-int CancelLine(int, int) {
+// The line shows "*Cancel*" in place of what was typed, and ends as Enter ends it.
+int CancelLine(int, int key) {
   cancelled = true;
-  rl_replace_line("", 0);
+  rl_replace_line("*Cancel*", 0);
+  rl_point = rl_end;
   rl_redisplay();
-  rl_done = 1;
-  return 0;
+  return rl_newline(1, key);
 }
 
 // Readline keeps the terminal's signal keys; Ctrl-C must reach CancelLine as a key instead of
@@ -82,7 +83,10 @@ TypedLine StreamLineSource::Read(const std::string& prompt) {
     return TypedLine{LineStatus::kEnd, ""};
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (IsCancelAnswer(line)) return TypedLine{LineStatus::kCancelled, ""};
+  if (IsCancelAnswer(line)) {
+    out_ << "*Cancel*\n" << std::flush;
+    return TypedLine{LineStatus::kCancelled, ""};
+  }
   out_ << line << "\n" << std::flush;
   return TypedLine{LineStatus::kLine, line};
 }

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "../app/ProgramRun.h"
@@ -56,9 +57,9 @@ class shell_Terminal : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(EnsureTmux()) << "tmux is needed: run scripts/setup.sh"; }
 
-  std::unique_ptr<TmuxTerminal> Start() {
+  std::unique_ptr<TmuxTerminal> Start(const std::string& drawing = ShellFixture()) {
     return std::make_unique<TmuxTerminal>(
-        std::vector<std::string>{app::test::ProgramPath(), "shell", ShellFixture()},
+        std::vector<std::string>{app::test::ProgramPath(), "shell", drawing},
         std::vector<std::string>{"LANG=C.UTF-8", "QUORLEX_REGISTRY=" + folder_.Registry()},
         folder_.path());
   }
@@ -187,6 +188,55 @@ TEST_F(shell_Terminal, MenuItemRunsItsMacro) {
   terminal->Keys({"Enter"});
   screen = terminal->WaitFor("Command: _QuorlexAbout");
   EXPECT_THAT(screen, HasSubstr("Command: _QuorlexAbout"));
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+TEST_F(shell_Terminal, PromptKeysAndQuittingWithUnsavedChanges) {
+  const std::string drawing = folder_.File("site.dxf");
+  std::filesystem::copy_file(ShellFixture(), drawing);
+  std::unique_ptr<TmuxTerminal> terminal = Start(drawing);
+  terminal->WaitFor("Command:");
+  terminal->Type("lis");
+  terminal->Keys({"C-c"});
+  terminal->WaitFor("Command: *Cancel*");
+  terminal->Type("getv");
+  terminal->Keys({"Escape"});
+  std::string screen = terminal->WaitFor("Command: *Cancel*\nCommand: *Cancel*\nCommand:");
+  EXPECT_THAT(screen, HasSubstr("Command: *Cancel*\nCommand: *Cancel*\nCommand:"));
+  terminal->Type("list");
+  terminal->Keys({"Enter"});
+  terminal->WaitFor("5 entities");
+  terminal->Keys({"Up", "Enter"});  // the history gives the line back
+  screen = terminal->WaitFor("5 entities in model space\nCommand: list\n");
+  EXPECT_EQ(Count(screen, "5 entities in model space"), 2u) << screen;
+
+  // Create point objects, reached backwards from the first tab stop past Cancel and OK.
+  OpenOptionsDialog(*terminal, "LAYER=SURVEY", "");
+  terminal->Keys({"BTab", "BTab", "BTab", "Space"});
+  terminal->WaitFor("[x] Create point objects");
+  terminal->Keys({"Enter"});
+  EXPECT_THAT(terminal->WaitFor("Successfully processed"),
+              HasSubstr("Successfully processed 3 points"));
+  terminal->Type("quit");
+  terminal->Keys({"Enter"});
+  screen = terminal->WaitFor("Save changes to site.dxf?");
+  EXPECT_THAT(screen, HasSubstr("(?) Save changes to site.dxf?"));
+  EXPECT_THAT(screen, HasSubstr("Cancel"));
+  terminal->Keys({"Escape"});  // stays
+  terminal->WaitFor("Command: quit\nCommand:");
+  terminal->Type("quit");
+  terminal->Keys({"Enter"});
+  terminal->WaitFor("Save changes to site.dxf?");
+  terminal->Keys({"y"});
+  EXPECT_TRUE(terminal->WaitForExit());
+  EXPECT_EQ(app::test::ReadText(drawing + ".bak"), app::test::ReadText(ShellFixture()));
+  EXPECT_EQ(Count(app::test::ReadText(drawing), "AcDbPoint"),
+            Count(app::test::ReadText(ShellFixture()), "AcDbPoint") + 3);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace app {
 
 enum class LineStatus {
   kLine,       // text holds the line as typed (UTF-8)
-  kCancelled,  // Ctrl-C or Escape; the cursor is left after the prompt
+  kCancelled,  // Ctrl-C or Escape; the line shows "*Cancel*" after the prompt, and is ended
   kEnd,        // end of input (Ctrl-D on an empty line)
 };
 
