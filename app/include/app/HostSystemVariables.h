@@ -4,7 +4,8 @@
 //   DWGNAME    the drawing's file name; read-only
 //   DWGPREFIX  the drawing's folder, absolute, with a trailing "/"; read-only
 //   CMDECHO    1; settable (0 or 1)
-//   FILEDIA    1; settable (0 or 1)
+//   FILEDIA    1; settable (0 or 1). At 0 the shell asks for file names on the command line
+//              instead of showing the save-file dialog (app/ShellBackend.h)
 // Names are case-insensitive. A variable keeps its type: setting one from a buffer of another
 // type, or setting a read-only one, is refused.
 #pragma once
