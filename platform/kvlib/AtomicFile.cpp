@@ -1,10 +1,14 @@
 #include "kvlib/AtomicFile.h"
 
+#include <dirent.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
+#include <string_view>
 
 #include "kvlib/FileSystem.h"
 
@@ -23,6 +27,34 @@ std::string TemporaryName(const std::string& path, int attempt) {
   const size_t start = slash == std::string::npos ? 0 : slash + 1;
   return path.substr(0, start) + "." + path.substr(start) + "." + std::to_string(::getpid()) + "." +
          std::to_string(attempt) + ".tmp";
+}
+
+// True when `rest`, what follows "." + name + "." in a temporary's name, is "<pid>.<n>.tmp" of a
+// process that no longer runs: a save killed before its rename.
+bool LeftByAGoneProcess(std::string_view rest) {
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+  if (error != std::errc() || end == rest.data() || *end != '.' || !rest.ends_with(".tmp")) {
+    return false;
+  }
+  return pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporaries that killed saves of `path` left beside it; those of running saves stay.
+void RemoveStaleTemporaries(FileSystem& fs, const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const size_t start = slash == std::string::npos ? 0 : slash + 1;
+  const std::string folder = start == 0 ? "." : path.substr(0, start);
+  const std::string prefix = "." + path.substr(start) + ".";
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name.starts_with(prefix) && LeftByAGoneProcess(name.substr(prefix.size()))) {
+      fs.Remove(path.substr(0, start) + entry->d_name);
+    }
+  }
+  ::closedir(dir);
 }
 
 int CreateTemporary(FileSystem& fs, const std::string& path, std::string& temporary, int& fd) {
@@ -75,6 +107,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
   std::string temporary;
   int fd = -1;
   int code = CheckTarget(fs, path);
+  if (code == 0) RemoveStaleTemporaries(fs, path);
   if (code == 0) code = CreateTemporary(fs, path, temporary, fd);
   if (code == 0) {
     code = FillTemporary(fs, fd, path, content);

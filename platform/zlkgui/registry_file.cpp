@@ -1,18 +1,22 @@
 #include "registry_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 namespace zlk {
 
@@ -79,8 +83,35 @@ void WriteAll(int fd, const std::string& bytes, const std::string& path) {
   }
 }
 
+// True when `digits`, what follows "<name>.tmp." in a temporary's name, is the id of a process that
+// no longer runs: a save killed before its rename.
+bool LeftByAGoneProcess(std::string_view digits) {
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+  if (error != std::errc() || end != digits.data() + digits.size() || pid <= 0) return false;
+  return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporaries that killed saves left beside `path`. Called under the file lock, so no
+// running save of this file is between creating its temporary and renaming it.
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const std::string prefix = path.substr(slash + 1) + ".tmp.";
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name.starts_with(prefix) && LeftByAGoneProcess(name.substr(prefix.size()))) {
+      ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+  }
+  ::closedir(dir);
+}
+
 // Writes `bytes` to a temporary beside `path`, flushes it and renames it over `path`.
 void ReplaceFile(const std::string& path, const std::string& bytes) {
+  RemoveStaleTemporaries(path);
   std::string temporary = path + ".tmp." + std::to_string(::getpid());
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) throw SystemError("cannot create", temporary);

@@ -1,20 +1,60 @@
 #include "AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "dxf/DxfError.h"
 
 namespace dxf {
+namespace {
+
+// Temporaries are named "<target>.tmp-<pid>-XXXXXX", so a later save can tell those of a save that
+// was killed before its rename (its process is gone) from those of a save still running.
+std::string TemporaryPrefix(std::string_view base) { return std::string(base) + ".tmp-"; }
+
+bool ProcessIsGone(std::string_view digits) {
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+  if (error != std::errc() || end == digits.data() || *end != '-' || pid <= 0) return false;
+  return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes what killed saves of `target` left beside it; temporaries of running saves stay.
+void RemoveStaleTemporaries(const std::string& target) {
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  const std::string prefix = TemporaryPrefix(target.substr(slash + 1));
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name.starts_with(prefix) && ProcessIsGone(name.substr(prefix.size()))) {
+      ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+  }
+  ::closedir(dir);
+}
+
+}  // namespace
 
 AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
-  std::string pattern = target_ + ".tmp-XXXXXX";
+  struct stat st {};
+  if (::stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    errno = EISDIR;
+    fail("cannot replace a folder with the drawing");
+  }
+  RemoveStaleTemporaries(target_);
+  std::string pattern = TemporaryPrefix(target_) + std::to_string(::getpid()) + "-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   fd_ = ::mkstemp(name.data());
