@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cassert>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/Script.h"
@@ -18,13 +19,11 @@ constexpr int kControlC = 3;
 bool cancelled = false;
 bool active = false;
 
-// The line shows "*Cancel*" in place of what was typed, and ends as Enter ends it.
-int CancelLine(int, int key) {
+// Ends the line at once; Read then rewrites it as "<prompt>*Cancel*".
+int CancelLine(int, int) {
   cancelled = true;
-  rl_replace_line("*Cancel*", 0);
-  rl_point = rl_end;
-  rl_redisplay();
-  return rl_newline(1, key);
+  rl_done = 1;
+  return 0;
 }
 
 // Readline keeps the terminal's signal keys; Ctrl-C must reach CancelLine as a key instead of
@@ -65,6 +64,8 @@ TypedLine ReadlineSource::Read(const std::string& prompt) {
   cancelled = false;
   char* line = readline(prompt.c_str());
   if (cancelled) {
+    std::fprintf(rl_outstream ? rl_outstream : stdout, "\r\x1b[K%s*Cancel*\n", prompt.c_str());
+    std::fflush(rl_outstream ? rl_outstream : stdout);
     std::free(line);
     return TypedLine{LineStatus::kCancelled, ""};
   }
