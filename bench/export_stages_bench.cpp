@@ -17,11 +17,11 @@
 #include "DbObjectIterator.h"
 #include "DbSSet.h"
 #include "KVPoints.h"
-#include "PointCollector.h"
 #include "create/PointCreation.h"
 #include "dxf/DxfError.h"
 #include "dxf/DxfReader.h"
 #include "dxf/DxfWriter.h"
+#include "export/PointCollector.h"
 
 namespace {
 

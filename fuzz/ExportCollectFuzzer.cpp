@@ -8,9 +8,9 @@
 #include "DbBlockTableRecord.h"
 #include "DbObjectIterator.h"
 #include "MemoryFile.h"
-#include "PointCollector.h"
 #include "dxf/DxfError.h"
 #include "dxf/DxfReader.h"
+#include "export/PointCollector.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PointCollector.h"
+#include "export/PointCollector.h"
 
 #include "DbArc.h"
 #include "DbCircle.h"

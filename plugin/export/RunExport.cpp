@@ -4,10 +4,10 @@
 
 #include "DbCommandContext.h"
 #include "KVPoints.h"
-#include "PointCollector.h"
 #include "afxdlgs.h"
 #include "create/PointCreation.h"
 #include "export/DelimiterText.h"
+#include "export/PointCollector.h"
 #include "export/PrintMessage.h"
 #include "host/HostWindow.h"
 #include "host/ProductTitle.h"

@@ -1,6 +1,6 @@
 // PointCollector: the walk of the export over one entity at a time. Runs the fixed sequence of
 // class checks on each entity and appends the points the options ask for to one point list.
-// Private to the export room.
+// The export command runs it; the fuzz target and the stage benchmark run it without the dialogs.
 #pragma once
 
 #include "DbEntity.h"
