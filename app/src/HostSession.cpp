@@ -108,6 +108,7 @@ class HostSession::Impl {
     if (database_.isNull()) throw OdError(L"No drawing is open");
     dxf::saveDxfFile(database_.get(), path);
     database_->clearAppendedSinceLoad();
+    variables_.SetDrawing(path);
   }
 
   bool Save(std::ostream& errors) {

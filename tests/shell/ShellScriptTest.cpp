@@ -98,6 +98,7 @@ TEST(shell_Script, SaveAsThenSaveKeepsTheBackupAndOpenReportsBadFiles) {
                                 "saveas " + copy +
                                     "\n"
                                     "save\n"
+                                    "getvar dwgname\n"
                                     "open missing.dxf\n"
                                     "open " +
                                     copy +
@@ -109,6 +110,7 @@ TEST(shell_Script, SaveAsThenSaveKeepsTheBackupAndOpenReportsBadFiles) {
                                  "Drawing saved to " +
                                  copy + "\n"));
   EXPECT_TRUE(std::filesystem::exists(copy + ".bak"));
+  EXPECT_THAT(run.out, HasSubstr("DWGNAME = \"copy.dxf\""));
   EXPECT_EQ(app::test::ReadText(copy), app::test::ReadText(ShellFixture()))
       << "an unchanged drawing is saved as it was read";
   EXPECT_THAT(run.out, HasSubstr("missing.dxf"));

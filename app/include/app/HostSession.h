@@ -46,7 +46,8 @@ class HostSession {
   MenuBar& menus();
   // Replaces the open drawing with the one at `path`. Throws OdError; the open drawing then stays.
   void Open(const std::string& path, const dxf::ReadOptions& read = {});
-  // Writes the open drawing to `path` (an existing file is kept as `path`.bak). Throws OdError.
+  // Writes the open drawing to `path` (an existing file is kept as `path`.bak), which becomes the
+  // drawing's file (DWGNAME, DWGPREFIX). Throws OdError.
   void SaveTo(const std::string& path);
 
  private:
