@@ -58,9 +58,16 @@ TmuxTerminal::TmuxTerminal(const std::vector<std::string>& command,
   args.insert(args.end(), environment.begin(), environment.end());
   args.insert(args.end(), command.begin(), command.end());
   Tmux(args);
+  socketPath_ = Tmux({"display-message", "-p", "#{socket_path}"});
+  while (!socketPath_.empty() && socketPath_.back() == '\n') socketPath_.pop_back();
 }
 
-TmuxTerminal::~TmuxTerminal() { RunChild({"tmux", "-L", socket_, "kill-server"}); }
+// The server leaves its socket file behind when it is killed.
+TmuxTerminal::~TmuxTerminal() {
+  RunChild({"tmux", "-L", socket_, "kill-server"});
+  std::error_code ignored;
+  if (!socketPath_.empty()) std::filesystem::remove(socketPath_, ignored);
+}
 
 std::string TmuxTerminal::Tmux(std::vector<std::string> args) const {
   args.insert(args.begin(), {"tmux", "-L", socket_, "-f", "/dev/null"});

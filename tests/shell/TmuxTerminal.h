@@ -35,6 +35,7 @@ class TmuxTerminal {
   std::string Tmux(std::vector<std::string> args) const;
 
   std::string socket_;
+  std::string socketPath_;
 };
 
 // Whether tmux runs here; when it does not, the project's scripts/setup.sh is run once to
