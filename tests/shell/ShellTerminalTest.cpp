@@ -77,10 +77,8 @@ class shell_Terminal : public ::testing::Test {
     EXPECT_THAT(terminal.WaitFor(" found"), HasSubstr(" found"));
     terminal.Keys({"Enter"});
     EXPECT_THAT(terminal.WaitFor("[Export.txt"), HasSubstr("File name: [Export.txt"));
-    if (!file.empty()) {
-      for (int i = 0; i < 10; ++i) terminal.Keys({"BSpace"});
-      terminal.Type(file);
-    }
+    // The offered name stands selected: typing replaces it.
+    if (!file.empty()) terminal.Type(file);
     terminal.Keys({"Enter"});
     return terminal.WaitFor(shown, true);
   }

@@ -443,6 +443,8 @@ void DrawFileDialog(const FileDialogRequest& request, const std::wstring& name,
   Put(frame.top + 6, frame.left + 2, L"Enter: save   Tab: complete   Escape: cancel", A_DIM);
 }
 
+constexpr int kCtrlU = 0x15;
+
 std::wstring CandidateHint(const std::vector<std::string>& candidates) {
   std::wstring hint;
   for (const std::string& candidate : candidates) hint += Wide(candidate) + L"  ";
@@ -454,6 +456,9 @@ std::wstring CandidateHint(const std::vector<std::string>& candidates) {
 std::optional<std::wstring> TerminalBackend::ShowFileDialog(const FileDialogRequest& request) {
   if (!Enter()) return std::nullopt;
   std::wstring name = request.initialName;
+  // The offered name stands selected, as in a window system's file dialog: typing or Backspace
+  // replaces it, Tab or an arrow key keeps it for editing. Ctrl-U clears the field.
+  bool offered = !name.empty();
   std::wstring hint;
   std::optional<std::optional<std::wstring>> result;
   while (!result) {
@@ -468,12 +473,22 @@ std::optional<std::wstring> TerminalBackend::ShowFileDialog(const FileDialogRequ
     } else if (dialogKey == DialogKey::Escape) {
       result = std::optional<std::wstring>();
     } else if (dialogKey == DialogKey::Tab) {
+      offered = false;
       std::vector<std::string> candidates;
       name = Wide(CompletePath(Narrow(name), &candidates));
       if (candidates.size() > 1) hint = CandidateHint(candidates);
     } else if (dialogKey == DialogKey::Backspace) {
+      if (offered) name.clear();
       if (!name.empty()) name.pop_back();
+      offered = false;
+    } else if (dialogKey == DialogKey::Left || dialogKey == DialogKey::Right) {
+      offered = false;
+    } else if (!key.code && key.value == kCtrlU) {
+      name.clear();
+      offered = false;
     } else if (!key.code && key.value >= 32) {
+      if (offered) name.clear();
+      offered = false;
       name += static_cast<wchar_t>(key.value);
     }
   }
