@@ -31,6 +31,19 @@ OdResult endParam(size_t count, bool closed, double& param) {
   return eOk;
 }
 
+// The segment that `param` falls on: it runs from vertex `index` to the next (the first again
+// after the last of a closed polyline), `fraction` of the way along. False when `param` lies
+// outside the polyline or it has no vertices; a single vertex has only the parameter 0.
+bool locateSegment(size_t vertexCount, bool closed, double param, unsigned& index,
+                   double& fraction) {
+  const auto count = static_cast<unsigned>(vertexCount);
+  index = 0;
+  fraction = 0.0;
+  if (count == 0) return false;
+  if (count == 1 && param == 0.0) return true;
+  return curve_geometry::splitSegmentParam(param, closed ? count : count - 1, index, fraction);
+}
+
 }  // namespace
 
 void OdDb2dVertex::setPosition(const OdGePoint3d& position) {
@@ -81,14 +94,10 @@ OdResult OdDb2dPolyline::getEndParam(double& param) const {
 
 OdResult OdDb2dPolyline::getPointAtParam(double param, OdGePoint3d& point) const {
   auto vertices = liveVertices<OdDb2dVertex>(m_vertices.ids());
-  auto count = static_cast<unsigned>(vertices.size());
   unsigned index = 0;
   double fraction = 0.0;
-  if (count == 0) return eInvalidInput;
-  if (!(count == 1 && param == 0.0) &&
-      !curve_geometry::splitSegmentParam(param, m_closed ? count : count - 1, index, fraction)) {
-    return eInvalidInput;
-  }
+  if (!locateSegment(vertices.size(), m_closed, param, index, fraction)) return eInvalidInput;
+  const auto count = static_cast<unsigned>(vertices.size());
   OdGePoint3d a = vertices[index]->position();
   OdGePoint3d b = vertices[(index + 1) % count]->position();
   OdGePoint2d p = curve_geometry::pointOnBulgeSegment({a.x, a.y}, {b.x, b.y},
@@ -120,14 +129,10 @@ OdResult OdDb3dPolyline::getEndParam(double& param) const {
 
 OdResult OdDb3dPolyline::getPointAtParam(double param, OdGePoint3d& point) const {
   auto vertices = liveVertices<OdDb3dPolylineVertex>(m_vertices.ids());
-  auto count = static_cast<unsigned>(vertices.size());
   unsigned index = 0;
   double fraction = 0.0;
-  if (count == 0) return eInvalidInput;
-  if (!(count == 1 && param == 0.0) &&
-      !curve_geometry::splitSegmentParam(param, m_closed ? count : count - 1, index, fraction)) {
-    return eInvalidInput;
-  }
+  if (!locateSegment(vertices.size(), m_closed, param, index, fraction)) return eInvalidInput;
+  const auto count = static_cast<unsigned>(vertices.size());
   OdGePoint3d a = vertices[index]->position();
   OdGePoint3d b = vertices[(index + 1) % count]->position();
   point = a + (b - a) * fraction;
