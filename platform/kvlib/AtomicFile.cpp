@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cassert>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -91,31 +92,61 @@ int CheckTarget(FileSystem& fs, const std::string& path) {
   return 0;
 }
 
-// Fills, flushes and closes the open temporary; the descriptor is closed on every path.
-int FillTemporary(FileSystem& fs, int fd, const std::string& path, std::string_view content) {
-  int error = KeepPermissions(fs, fd, path);
-  if (error == 0) error = WriteAll(fs, fd, content);
-  if (error == 0) error = fs.Sync(fd);
-  const int close_error = fs.Close(fd);
-  return error != 0 ? error : close_error;
-}
-
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error) {
+bool AtomicFile::Open(const std::string& path) {
+  assert(fd_ < 0 && error_.empty() && "an AtomicFile is opened once");
   FileSystem& fs = CurrentFileSystem();
-  std::string temporary;
-  int fd = -1;
-  int code = CheckTarget(fs, path);
-  if (code == 0) RemoveStaleTemporaries(fs, path);
-  if (code == 0) code = CreateTemporary(fs, path, temporary, fd);
-  if (code == 0) {
-    code = FillTemporary(fs, fd, path, content);
-    if (code == 0) code = fs.Rename(temporary, path);
-    if (code != 0) fs.Remove(temporary);
+  path_ = path;
+  if (const int code = CheckTarget(fs, path)) return Fail(code);
+  RemoveStaleTemporaries(fs, path);
+  if (const int code = CreateTemporary(fs, path, temporary_, fd_)) {
+    fd_ = -1;
+    temporary_.clear();
+    return Fail(code);
   }
-  if (code == 0) return true;
-  error = Describe(path, code);
+  if (const int code = KeepPermissions(fs, fd_, path)) return Fail(code);
+  return true;
+}
+
+bool AtomicFile::Append(std::string_view text) {
+  if (fd_ < 0) return false;
+  if (const int code = WriteAll(CurrentFileSystem(), fd_, text)) return Fail(code);
+  return true;
+}
+
+// The descriptor is closed before the rename, whatever the flush said.
+bool AtomicFile::Commit() {
+  if (fd_ < 0) return false;
+  FileSystem& fs = CurrentFileSystem();
+  const int sync_error = fs.Sync(fd_);
+  const int close_error = fs.Close(fd_);
+  fd_ = -1;
+  if (sync_error != 0) return Fail(sync_error);
+  if (close_error != 0) return Fail(close_error);
+  if (const int code = fs.Rename(temporary_, path_)) return Fail(code);
+  temporary_.clear();
+  return true;
+}
+
+bool AtomicFile::Fail(int code) {
+  Discard();
+  error_ = Describe(path_, code);
+  return false;
+}
+
+void AtomicFile::Discard() {
+  FileSystem& fs = CurrentFileSystem();
+  if (fd_ >= 0) fs.Close(fd_);
+  fd_ = -1;
+  if (!temporary_.empty()) fs.Remove(temporary_);
+  temporary_.clear();
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error) {
+  AtomicFile file;
+  if (file.Open(path) && file.Append(content) && file.Commit()) return true;
+  error = file.error();
   return false;
 }
 

@@ -1,12 +1,12 @@
 #include "KVPoints.h"
 
-#include <functional>
-#include <future>
+#include <cmath>
+#include <span>
 #include <string>
-#include <system_error>
-#include <utility>
+#include <string_view>
 
 #include "kvlib/AtomicFile.h"
+#include "kvlib/ChunkedLines.h"
 #include "kvlib/PointText.h"
 
 namespace {
@@ -16,76 +16,56 @@ CString& LastError() {
   return error;
 }
 
-// The lines of points [begin, end); on a non-finite coordinate, `bad` is its point's index.
-struct LineBlock {
-  std::string text;
-  int bad = -1;
-};
-
-LineBlock FormatRange(const ON_3dPointArray& points, int begin, int end,
-                      const std::string& separator) {
-  kvlib::PointLines lines(separator);
-  lines.Reserve(static_cast<size_t>(end - begin));
-  LineBlock block;
-  for (int i = begin; i < end; ++i) {
-    const ON_3dPoint& point = points[i];
-    if (lines.Add(point.x, point.y, point.z)) continue;
-    block.bad = i;
-    break;
+// The index of the first point with a coordinate that is not finite, or -1. Checked before
+// anything is written, so a refused list leaves no file behind and names the first bad point.
+int FirstNonFinitePoint(const ON_3dPointArray& points) {
+  for (int i = 0; i < points.Count(); ++i) {
+    const ON_3dPoint& p = points[i];
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return i;
   }
-  block.text = lines.Take();
-  return block;
+  return -1;
 }
 
-// Long lists are formatted in two halves at once, the second on its own thread, and joined in
-// order: the text, and the first bad point named, are those of one pass.
-constexpr int kTwoThreadsFrom = 1 << 16;
-
-bool FormatPoints(const ON_3dPointArray& points, const wchar_t* delimiter, std::string& text,
-                  std::string& error) {
-  std::string separator;
+// The checks, in the order their refusals are reported.
+bool CheckInput(const ON_3dPointArray& points, const CString& path, const wchar_t* delimiter,
+                std::string& separator, std::string& utf8Path, std::string& error) {
   if (!kvlib::EncodeDelimiter(delimiter != nullptr ? delimiter : L"", separator, error)) {
     return false;
   }
-  const int count = points.Count();
-  int half = count >= kTwoThreadsFrom ? count / 2 : count;
-  std::future<LineBlock> second;
-  if (half < count) {
-    try {
-      second = std::async(std::launch::async, FormatRange, std::cref(points), half, count,
-                          std::cref(separator));
-    } catch (const std::system_error&) {
-      half = count;  // no thread to be had: one pass
-    }
-  }
-  LineBlock first = FormatRange(points, 0, half, separator);
-  LineBlock rest = second.valid() ? second.get() : LineBlock{};
-  const int bad = first.bad >= 0 ? first.bad : rest.bad;
-  if (bad >= 0) {
+  if (const int bad = FirstNonFinitePoint(points); bad >= 0) {
     error = "Point " + std::to_string(bad + 1) + " has a coordinate that is not a finite number";
     return false;
   }
-  text = std::move(first.text);
-  text += rest.text;
-  return true;
+  if (kvlib::EncodeUtf8(path.str(), utf8Path)) return true;
+  error = "Path is not valid Unicode text";
+  return false;
 }
 
-bool WriteText(const CString& path, const std::string& text, std::string& error) {
-  std::string utf8Path;
-  if (!kvlib::EncodeUtf8(path.str(), utf8Path)) {
-    error = "Path is not valid Unicode text";
-    return false;
-  }
-  return kvlib::WriteFileAtomically(utf8Path, text, error);
+// The text goes to the temporary chunk by chunk as it is made, never whole in memory.
+bool WritePoints(const ON_3dPointArray& points, const std::string& path,
+                 const std::string& separator, std::string& error) {
+  kvlib::AtomicFile file;
+  const std::span<const ON_3dPoint> list(points.Array(), static_cast<size_t>(points.Count()));
+  const bool written =
+      file.Open(path) &&
+      kvlib::WriteLinesInChunks(list, kvlib::LineFormat(separator),
+                                [&](std::string_view text) { return file.Append(text); }) &&
+      file.Commit();
+  if (!written) error = file.error();
+  return written;
 }
 
 }  // namespace
 
 int KVPoints::Write(const ON_3dPointArray& points, const CString& path, const wchar_t* delimiter) {
   LastError().Empty();
-  std::string text;
+  std::string separator;
+  std::string utf8Path;
   std::string error;
-  if (FormatPoints(points, delimiter, text, error) && WriteText(path, text, error)) return 1;
+  if (CheckInput(points, path, delimiter, separator, utf8Path, error) &&
+      WritePoints(points, utf8Path, separator, error)) {
+    return 1;
+  }
   LastError() = CString(error.c_str());
   return 0;
 }

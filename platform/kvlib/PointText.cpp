@@ -1,29 +1,94 @@
 #include "kvlib/PointText.h"
 
+#include <algorithm>
+#include <array>
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
 
 namespace kvlib {
 namespace {
 
 static_assert(sizeof(wchar_t) == 4, "wide strings are UTF-32 on this platform");
 
-// Longest shortest-round-trip double in fixed notation: the smallest subnormal, "0." followed by
-// 323 zeros and up to 17 significant digits (343 characters), plus a sign; 1.8e308 needs 310.
-constexpr size_t kMaxFixedLength = 384;
+// The short path. Most coordinates are r / 10^k for a small integer r, e.g. 500012.345 is
+// 500012345 / 10^3. Let p be the double product magnitude * 10^k. Every decimal of k places that
+// reads back as the magnitude lies within p * 2^-53 of the exact product (half an ulp), and the
+// exact product lies within p * 2^-53 of p; so while p < 2^50 there is at most one such decimal,
+// less than 1/4 from p, and it is the integer nearest p. Dividing that integer by 10^k (both
+// exact, the quotient rounded once) gives the double strtod reads from its text, so comparing
+// the quotient with the magnitude decides exactly. The first k that passes gives the fewest
+// digits, which is the text std::to_chars writes; values the path does not cover (more digits,
+// or p beyond 2^50) go to std::to_chars itself.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kShortLimit = 0x1p50;
+// Adding and removing 2^52 rounds a value below 2^51 to the nearest integer.
+constexpr double kRoundingShift = 0x1p52;
+// A product farther than this share of itself from an integer (four times the distance shown
+// above) has no decimal of its places: the division is skipped.
+constexpr double kNearInteger = 0x1p-50;
 
-void AppendCoordinate(std::string& out, double value) {
-  assert(std::isfinite(value) && "coordinates are checked before formatting");
-  if (value == 0.0) {  // also -0.0, which would print "-0"
-    out += '0';
-    return;
+// The digits `r` and decimal places of `magnitude` (positive, finite) when the short path
+// covers it; -1 when it does not.
+int FindShortDecimal(double magnitude, uint64_t& r) {
+  for (int k = 0; k < static_cast<int>(std::size(kPowersOfTen)); ++k) {
+    const double scaled = magnitude * kPowersOfTen[k];
+    if (!(scaled < kShortLimit)) return -1;
+    const double nearest = (scaled + kRoundingShift) - kRoundingShift;
+    if (std::fabs(scaled - nearest) > scaled * kNearInteger) continue;
+    if (nearest / kPowersOfTen[k] != magnitude) continue;
+    r = static_cast<uint64_t>(nearest);
+    return k;
   }
-  char buffer[kMaxFixedLength];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  assert(result.ec == std::errc() && "buffer holds the longest fixed double");
-  out.append(buffer, result.ptr);
+  return -1;
+}
+
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes the decimal digits of `value` so that they end at `end`; returns where they start.
+char* WriteDigitsBefore(char* end, uint64_t value) {
+  while (value >= 100) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * (value % 100)], 2);
+    value /= 100;
+  }
+  if (value < 10) {
+    *--end = static_cast<char>('0' + value);
+    return end;
+  }
+  end -= 2;
+  std::memcpy(end, &kDigitPairs[2 * value], 2);
+  return end;
+}
+
+// Writes r / 10^decimals in fixed notation: "12.5", "0.0025", "300".
+char* WriteShortDecimal(char* out, uint64_t r, int decimals) {
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  const char* const start = WriteDigitsBefore(end, r);
+  const ptrdiff_t whole = (end - start) - decimals;
+  if (decimals == 0) return std::copy(start, static_cast<const char*>(end), out);
+  if (whole > 0) {
+    out = std::copy(start, start + whole, out);
+    *out++ = '.';
+    return std::copy(start + whole, static_cast<const char*>(end), out);
+  }
+  *out++ = '0';
+  *out++ = '.';
+  out = std::fill_n(out, -whole, '0');
+  return std::copy(start, static_cast<const char*>(end), out);
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -54,10 +119,37 @@ bool IsAmbiguous(wchar_t c) {
 
 }  // namespace
 
+char* WriteCoordinate(char* out, double value) {
+  assert(std::isfinite(value) && "coordinates are checked before formatting");
+  if (value == 0.0) {  // also -0.0, which would print "-0"
+    *out = '0';
+    return out + 1;
+  }
+  uint64_t r = 0;
+  const int decimals = FindShortDecimal(std::fabs(value), r);
+  if (decimals < 0) {
+    const auto result =
+        std::to_chars(out, out + kMaxCoordinateLength, value, std::chars_format::fixed);
+    assert(result.ec == std::errc() && "the room holds the longest fixed double");
+    return result.ptr;
+  }
+  if (value < 0.0) *out++ = '-';
+  return WriteShortDecimal(out, r, decimals);
+}
+
 std::string FormatCoordinate(double value) {
-  std::string text;
-  AppendCoordinate(text, value);
-  return text;
+  char text[kMaxCoordinateLength];
+  return std::string(text, WriteCoordinate(text, value));
+}
+
+char* LineFormat::WriteLine(char* out, double x, double y, double z) const {
+  out = WriteCoordinate(out, x);
+  out = std::copy(delimiter_.begin(), delimiter_.end(), out);
+  out = WriteCoordinate(out, y);
+  out = std::copy(delimiter_.begin(), delimiter_.end(), out);
+  out = WriteCoordinate(out, z);
+  *out++ = '\n';
+  return out;
 }
 
 bool EncodeUtf8(std::wstring_view text, std::string& utf8) {
@@ -83,17 +175,6 @@ bool EncodeDelimiter(std::wstring_view delimiter, std::string& utf8, std::string
   if (EncodeUtf8(delimiter, utf8)) return true;
   error = "Delimiter is not valid Unicode text";
   return false;
-}
-
-bool PointLines::Add(double x, double y, double z) {
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) return false;
-  AppendCoordinate(text_, x);
-  text_ += delimiter_;
-  AppendCoordinate(text_, y);
-  text_ += delimiter_;
-  AppendCoordinate(text_, z);
-  text_ += '\n';
-  return true;
 }
 
 }  // namespace kvlib

@@ -59,6 +59,41 @@ TEST(kvlib_AtomicFile, ShortWritesAreContinued) {
   EXPECT_EQ(ReadFile(dir.File("a.txt")), "0123456789\n");
 }
 
+// A file written in pieces gets them in order; one given up before Commit, or whose writing
+// failed, leaves the target as it was and no temporary, and refuses every later step.
+TEST(kvlib_AtomicFile, PiecesAreJoinedAndAnUnfinishedFileLeavesNoTrace) {
+  TemporaryDirectory dir;
+  const std::string path = dir.File("points.txt");
+  {
+    AtomicFile file;
+    ASSERT_TRUE(file.Open(path) && file.Append("1,2,3\n") && file.Append("") &&
+                file.Append("4,5,6\n") && file.Commit())
+        << file.error();
+  }
+  EXPECT_EQ(ReadFile(path), "1,2,3\n4,5,6\n");
+  {
+    AtomicFile file;
+    ASSERT_TRUE(file.Open(path) && file.Append("7,8,9\n")) << file.error();
+    EXPECT_EQ(dir.Names().size(), 2u) << "the temporary is beside the target";
+  }
+  EXPECT_EQ(ReadFile(path), "1,2,3\n4,5,6\n");
+  EXPECT_THAT(dir.Names(), ElementsAre("points.txt"));
+
+  FaultyFileSystem fs(Step::kWrite, ENOSPC);
+  fs.writes_before_failure = 1;
+  ScopedFileSystem scope(fs);
+  AtomicFile file;
+  ASSERT_TRUE(file.Open(path) && file.Append("7,8,9\n"));
+  EXPECT_FALSE(file.Append("10,11,12\n"));
+  const std::string error = "Cannot write \"" + path + "\": " + std::strerror(ENOSPC);
+  EXPECT_EQ(file.error(), error);
+  EXPECT_THAT(dir.Names(), ElementsAre("points.txt"));
+  EXPECT_FALSE(file.Append("13,14,15\n"));
+  EXPECT_FALSE(file.Commit());
+  EXPECT_EQ(file.error(), error);
+  EXPECT_EQ(ReadFile(path), "1,2,3\n4,5,6\n");
+}
+
 // Whichever step fails, the old file is untouched, no temporary is left, and the message names
 // the path and the system's reason.
 TEST(kvlib_AtomicFile, FailureAtAnyStepLeavesTheOldFile) {

@@ -20,13 +20,15 @@ class FaultyFileSystem final : public FileSystem {
 
   // Bytes handed to the system per write call; 0 means all of them.
   size_t write_chunk = 0;
+  // Write calls that succeed before a failing Step::kWrite fails.
+  size_t writes_before_failure = 0;
 
   int CreateExclusive(const std::string& path, mode_t mode, int& fd) override {
     if (failing_ == Step::kCreate) return error_;
     return real_.CreateExclusive(path, mode, fd);
   }
   int Write(int fd, const char* data, size_t size, size_t& written) override {
-    if (failing_ == Step::kWrite) return error_;
+    if (failing_ == Step::kWrite && writes_before_failure-- == 0) return error_;
     if (write_chunk != 0 && size > write_chunk) size = write_chunk;
     return real_.Write(fd, data, size, written);
   }

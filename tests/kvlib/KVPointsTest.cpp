@@ -8,6 +8,7 @@
 #include <string>
 
 #include "FaultyFileSystem.h"
+#include "kvlib/ChunkedLines.h"
 #include "kvlib/PointText.h"
 
 namespace {
@@ -25,6 +26,23 @@ ON_3dPointArray Points(std::initializer_list<ON_3dPoint> points) {
 }
 
 std::string Utf8(const CString& text) { return WideToUtf8(text.str()); }
+
+// A list of several chunks of lines, and its text as one pass writes it.
+struct LongList {
+  ON_3dPointArray points;
+  std::string text;
+};
+
+LongList MakeLongList(int count) {
+  LongList list;
+  for (int i = 0; i < count; ++i) {
+    const ON_3dPoint p(500000.0 + i * 0.001, 5200000.0 - i * 0.0001, (i % 977) * 0.5);
+    list.points.Append(p);
+    list.text += kvlib::FormatCoordinate(p.x) + ";" + kvlib::FormatCoordinate(p.y) + ";" +
+                 kvlib::FormatCoordinate(p.z) + "\n";
+  }
+  return list;
+}
 
 // Survey-sized coordinates, a repeated point, negative zero and a float-rounded vertex.
 const ON_3dPointArray kSurvey = Points({{500012.345, 5200008.912, 412.118},
@@ -71,31 +89,46 @@ TEST(kvlib_KVPoints, WritesOneLinePerPointWithEachDelimiter) {
   }
 }
 
-// Lists long enough to be formatted on two threads give the text of one pass, and name the
-// first bad point wherever it lies.
+// Lists of several chunks, made on two threads, give the text of one pass, and name the first
+// bad point wherever it lies.
 TEST(kvlib_KVPoints, LongListsAreWrittenAsInOnePass) {
   TemporaryDirectory dir;
   const std::string path = dir.File("points.txt");
-  ON_3dPointArray points;
-  kvlib::PointLines lines(";");
-  for (int i = 0; i < 150001; ++i) {
-    const ON_3dPoint p(500000.0 + i * 0.001, 5200000.0 - i * 0.0001, (i % 977) * 0.5);
-    points.Append(p);
-    lines.Add(p.x, p.y, p.z);
-  }
-  ASSERT_EQ(KVPoints::Write(points, CString(path.c_str()), L";"), 1);
-  EXPECT_EQ(ReadFile(path), lines.text());
+  const LongList list = MakeLongList(3 * static_cast<int>(kvlib::kChunkLines) + 17);
+  ASSERT_EQ(KVPoints::Write(list.points, CString(path.c_str()), L";"), 1);
+  EXPECT_EQ(ReadFile(path), list.text);
 
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (int bad : {3, 75000, 150000}) {
-    ON_3dPointArray broken(points);
+  const int last = list.points.Count() - 1;
+  for (int bad : {3, 75000, last}) {
+    ON_3dPointArray broken(list.points);
     broken[bad].y = nan;
-    if (bad != 150000) broken[150000].z = nan;  // a later one is not the one named
+    if (bad != last) broken[last].z = nan;  // a later one is not the one named
     EXPECT_EQ(KVPoints::Write(broken, CString(path.c_str()), L";"), 0);
     EXPECT_EQ(Utf8(KVPoints::GetError()),
               "Point " + std::to_string(bad + 1) + " has a coordinate that is not a finite number");
   }
-  EXPECT_EQ(ReadFile(path), lines.text()) << "refusals keep the file";
+  EXPECT_EQ(ReadFile(path), list.text) << "refusals keep the file";
+  EXPECT_EQ(dir.Names().size(), 1u);
+}
+
+// A disk that fills up after some chunks were written leaves the old file and no temporary.
+TEST(kvlib_KVPoints, FailureAfterSomeChunksKeepsTheOldFile) {
+  TemporaryDirectory dir;
+  const std::string path = dir.File("points.txt");
+  const LongList list = MakeLongList(4 * static_cast<int>(kvlib::kChunkLines));
+  for (size_t written : {0u, 1u, 2u, 3u}) {
+    SCOPED_TRACE(written);
+    WriteFile(path, "old\n");
+    FaultyFileSystem full(Step::kWrite, ENOSPC);
+    full.writes_before_failure = written;
+    kvlib::ScopedFileSystem scope(full);
+    EXPECT_EQ(KVPoints::Write(list.points, CString(path.c_str()), L";"), 0);
+    EXPECT_EQ(Utf8(KVPoints::GetError()),
+              "Cannot write \"" + path + "\": " + std::strerror(ENOSPC));
+    EXPECT_EQ(ReadFile(path), "old\n");
+    EXPECT_EQ(dir.Names().size(), 1u);
+  }
 }
 
 TEST(kvlib_KVPoints, EmptyListGivesAnEmptyFileAndReplacesTheOldOne) {

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <string_view>
+#include <vector>
 
 namespace kvlib {
 namespace {
@@ -55,22 +58,69 @@ TEST(kvlib_PointText, EveryFiniteDoubleRoundTripsWithoutExponent) {
   }
 }
 
-TEST(kvlib_PointText, LinesJoinCoordinatesInOrderWithLfEnds) {
-  PointLines lines(";");
-  EXPECT_TRUE(lines.Add(1.5, -0.0, 3));
-  EXPECT_TRUE(lines.Add(500000.125, 5200000.25, -12.5));
-  EXPECT_EQ(lines.text(), "1.5;0;3\n500000.125;5200000.25;-12.5\n");
+// The short path for coordinates with few digits must give exactly the text of std::to_chars:
+// decimals of every length and magnitude, their neighbours one ulp away, float-rounded vertices,
+// and the edges of the path (products near 2^50, ties of the rounding).
+TEST(kvlib_PointText, CoordinatesAreWhatToCharsWrites) {
+  std::mt19937_64 random(4711);
+  std::vector<double> values = {0x1p50,
+                                0x1p50 - 1,
+                                0x1p50 + 1,
+                                0x1p50 / 1e3,
+                                112589990684.2624,
+                                0.5,
+                                2.5,
+                                1e22,
+                                1e-22,
+                                9007199254740993.0,
+                                0.1 + 0.2,
+                                1.0 / 3,
+                                5e-324,
+                                2.2250738585072014e-308};
+  for (int k = 0; k <= 22; ++k) {
+    for (int i = 0; i < 4000; ++i) {
+      const auto digits = static_cast<double>(random() >> (11 + random() % 52));
+      const double value = digits / std::pow(10.0, k);
+      values.insert(values.end(), {value, std::nextafter(value, 0.0), std::nextafter(value, 1e300),
+                                   static_cast<double>(static_cast<float>(value))});
+    }
+  }
+  char expected[kMaxCoordinateLength];
+  for (const double magnitude : values) {
+    if (magnitude == 0.0) continue;  // "0" for both signs, shown above
+    for (const double value : {magnitude, -magnitude}) {
+      const auto end =
+          std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed).ptr;
+      ASSERT_EQ(FormatCoordinate(value), std::string_view(expected, end)) << value;
+    }
+  }
 }
 
-TEST(kvlib_PointText, LinesRefuseNonFiniteCoordinatesAndKeepWhatCameBefore) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  PointLines lines(",");
-  ASSERT_TRUE(lines.Add(1, 2, 3));
-  EXPECT_FALSE(lines.Add(nan, 0, 0));
-  EXPECT_FALSE(lines.Add(0, -inf, 0));
-  EXPECT_FALSE(lines.Add(0, 0, inf));
-  EXPECT_EQ(lines.text(), "1,2,3\n");
+TEST(kvlib_PointText, LinesJoinCoordinatesInOrderWithLfEnds) {
+  const LineFormat format(" | ");
+  std::string text(2 * format.MaxLineLength(), '\0');
+  char* end = format.WriteLine(text.data(), 1.5, -0.0, 3);
+  end = format.WriteLine(end, 500000.125, 5200000.25, -12.5);
+  text.resize(static_cast<size_t>(end - text.data()));
+  EXPECT_EQ(text, "1.5 | 0 | 3\n500000.125 | 5200000.25 | -12.5\n");
+}
+
+// The room promised for a line holds the longest texts there are.
+TEST(kvlib_PointText, LongestCoordinatesFitTheRoomOfALine) {
+  const double longest[] = {std::numeric_limits<double>::lowest(),
+                            -std::numeric_limits<double>::min(),
+                            -std::numeric_limits<double>::denorm_min(),
+                            -std::nextafter(std::numeric_limits<double>::min(), 0.0),
+                            -std::bit_cast<double>(uint64_t{0x000FEDCBA9876543})};
+  const LineFormat format("\xE2\x82\xAC");
+  for (const double value : longest) {
+    SCOPED_TRACE(value);
+    const std::string text = FormatCoordinate(value);
+    EXPECT_LE(text.size(), kMaxCoordinateLength);
+    std::string line(format.MaxLineLength(), '\0');
+    const char* end = format.WriteLine(line.data(), value, value, value);
+    EXPECT_EQ(static_cast<size_t>(end - line.data()), 3 * text.size() + 2 * 3 + 1);
+  }
 }
 
 TEST(kvlib_PointText, DelimitersAreCheckedAndEncodedAsUtf8) {

@@ -14,6 +14,15 @@
 
 namespace kvlib {
 
+// Longest coordinate text WriteCoordinate writes. The longest shortest-round-trip double in
+// fixed notation is a subnormal, "0." followed by 323 zeros and its digits, plus a sign;
+// 1.8e308 needs 310 characters.
+constexpr size_t kMaxCoordinateLength = 384;
+
+// Writes the text of `value` at `out`, which has room for kMaxCoordinateLength characters, and
+// returns the end of what was written. `value` must be finite.
+char* WriteCoordinate(char* out, double value);
+
 // `value` must be finite.
 std::string FormatCoordinate(double value);
 
@@ -23,23 +32,22 @@ bool EncodeUtf8(std::wstring_view text, std::string& utf8);
 // Checks `delimiter` and stores its UTF-8 form; on refusal `error` says why in a few words.
 bool EncodeDelimiter(std::wstring_view delimiter, std::string& utf8, std::string& error);
 
-// Accumulates the lines of a point file.
-class PointLines {
+// Writes the lines of a point file into memory the caller provides.
+class LineFormat {
  public:
-  explicit PointLines(std::string delimiter) : delimiter_(std::move(delimiter)) {}
+  // `delimiter` is the UTF-8 text EncodeDelimiter accepted.
+  explicit LineFormat(std::string delimiter) : delimiter_(std::move(delimiter)) {}
 
-  // Appends one line; appends nothing and returns false when a coordinate is not finite.
-  bool Add(double x, double y, double z);
-  const std::string& text() const { return text_; }
-  // Room for `lines` lines of typical survey coordinates: address space only, which costs no
-  // memory until written, so a long list is not copied at every doubling.
-  void Reserve(size_t lines) { text_.reserve(lines * (3 * 24 + 2 * delimiter_.size() + 1)); }
-  // Hands the text over without a copy; the accumulator is left empty.
-  std::string Take() { return std::move(text_); }
+  // Room one line may need, whatever its coordinates.
+  size_t MaxLineLength() const { return 3 * kMaxCoordinateLength + 2 * delimiter_.size() + 1; }
+  // Room a line of survey coordinates (up to 16 characters each) takes: a first guess.
+  size_t TypicalLineLength() const { return 3 * 16 + 2 * delimiter_.size() + 1; }
+  // Writes one line at `out`, which has room for MaxLineLength() characters, and returns its
+  // end. The coordinates must be finite.
+  char* WriteLine(char* out, double x, double y, double z) const;
 
  private:
   std::string delimiter_;
-  std::string text_;
 };
 
 }  // namespace kvlib
