@@ -95,7 +95,9 @@ TEST(DxfMalformed, FilesThatCannotBeReadAreNamed) {
   };
   for (const auto& [path, message] : cases) {
     try {
-      dxf::readDxfFile(path, {"drawing.dxf", {}});
+      dxf::ReadOptions options;
+      options.displayName = "drawing.dxf";
+      dxf::readDxfFile(path, options);
       ADD_FAILURE() << "loaded " << path;
     } catch (const dxf::DxfError& e) {
       EXPECT_EQ(e.message(), std::string("drawing.dxf") + message);

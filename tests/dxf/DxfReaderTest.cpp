@@ -3,9 +3,12 @@
 // handles, layers and text in code pages.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <random>
 #include <sstream>
 
 #include "Db2dPolyline.h"
@@ -328,3 +331,48 @@ TEST(DxfReader, TextBytesAndEscapesDecodeByVersionAndCodePage) {
 }
 
 }  // namespace
+
+// Numbers come out bit for bit as the standard library's correctly rounded conversion gives them,
+// whichever way the reader takes them: short decimals, long mantissas, exponents, signs, zeros.
+TEST(DxfReader, NumbersAreReadExactly) {
+  std::vector<std::string> texts = {"0",
+                                    "-0",
+                                    "-0.0",
+                                    "5.",
+                                    ".5",
+                                    "+1.5",
+                                    "00012.50",
+                                    "1e5",
+                                    "-2.5E-3",
+                                    "123456789012345",
+                                    "1234567890123456",
+                                    "0.1",
+                                    "0.30000000000000004",
+                                    "5196203.1591",
+                                    "-497627.353",
+                                    "  42.25  "};
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    std::string digits = std::to_string(random() % 100000000000000000ull);
+    digits = digits.substr(0, 1 + random() % digits.size());
+    std::size_t point = random() % (digits.size() + 1);
+    std::string text =
+        (random() % 2 ? "-" : "") + digits.substr(0, point) + "." + digits.substr(point);
+    texts.push_back(text);
+  }
+  std::string file;
+  for (const std::string& t : texts) file += " 10\n" + t + "\n";
+  dxftest::ScratchDir dir;
+  dxftest::writeAll(dir / "numbers.dxf", file);
+  dxf::DxfTagReader reader((dir / "numbers.dxf").string(), "numbers.dxf");
+  for (const std::string& t : texts) {
+    ASSERT_TRUE(reader.next());
+    std::string_view s = reader.trimmed();
+    if (s.front() == '+') s.remove_prefix(1);
+    double expected = 0;
+    std::from_chars(s.data(), s.data() + s.size(), expected);
+    double got = reader.real();
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+        << t << ": " << got << " vs " << expected;
+  }
+}

@@ -24,11 +24,6 @@ bool isUtf8Version(std::string_view acadver) { return acadver >= "AC1021"; }
 
 }  // namespace
 
-DrawingLoader::DrawingLoader(const std::string& path, const ReadOptions& options)
-    : path_(path),
-      options_(options),
-      reader_(path, options.displayName.empty() ? path : options.displayName) {}
-
 bool DrawingLoader::nextTag() {
   if (!reader_.next()) return false;
   // Code 5 is no handle everywhere (an R12 DIMSTYLE's arrow block name): only hex text counts.
@@ -228,11 +223,18 @@ void DrawingLoader::readBlock() {
 }
 
 void DrawingLoader::readEntities(OdDbObjectId owner, bool topLevel, std::string_view end) {
+  if (topLevel && !worker_) startSplit();
   while (!atZero(end)) {
+    if (split_ && reader_.tagStart().offset >= splitOffset()) {
+      takeSplit();
+      continue;
+    }
+    if (worker_) checkCancelled();
     if (atZero("ENDSEC") || atZero("EOF")) unexpected("0/" + std::string(end));
     if (reader_.code() != 0) unexpected("0/<entity type>");
     readEntity(owner, topLevel);
   }
+  endSplit();  // the section ended before the place the other thread started at
 }
 
 // Values every entity may carry: handle, layer, space; reactor groups, extended data and
@@ -286,11 +288,9 @@ void DrawingLoader::readEntityTags(const KindSpec* kind) {
 // OdError of its own) are refused as the file's, at the entity.
 OdDbEntityPtr DrawingLoader::makeEntity(const std::string& type, const KindSpec* kind) {
   try {
-    OdDbEntityPtr entity =
-        kind != nullptr ? buildEntity(type, record_, *decoder_, reader_)
-                        : OdDbEntityPtr(OdDbGenericEntity::createObject(OdString::fromUtf8(type)));
-    entity->setLayer(layerFor(layerName_));
-    return entity;
+    return kind != nullptr
+               ? buildEntity(type, record_, *decoder_, reader_)
+               : OdDbEntityPtr(OdDbGenericEntity::createObject(OdString::fromUtf8(type)));
   } catch (const DxfError&) {
     throw;
   } catch (const OdError& e) {
@@ -310,17 +310,30 @@ void DrawingLoader::readEntity(OdDbObjectId owner, bool topLevel) {
   readEntityTags(kind);
   topLevelDialect_ = false;
   if (type == "VERTEX" || type == "SEQEND" || type == "ATTRIB") return;  // stray followers
-  if (topLevel && paperSpace_) owner = spaceRecord(true);
+  const bool paper = topLevel && paperSpace_;
   OdDbEntityPtr entity = makeEntity(type, kind);
-  DxfLocation where = entityStart_;
   if (type == "POLYLINE") {
-    OdDbObjectId id = add(owner, entity.get(), handle_, where);
+    OdDbObjectId id = place(owner, paper, false, entity);
     entity = nullptr;  // the database holds it; vertices go in while it is closed
     readPolylineVertices(id, polylineKindOf(record_.integer(70)));
     return;
   }
-  add(owner, entity.get(), handle_, where);
+  place(owner, paper, false, entity);
   if (type == "INSERT") readFollowers();
+}
+
+// Enters the entity just read, with its common values, into the database; a worker thread keeps
+// it for the main thread to enter in file order.
+OdDbObjectId DrawingLoader::place(OdDbObjectId owner, bool paper, bool vertex,
+                                  const OdDbEntityPtr& entity) {
+  if (worker_) {
+    defer(paper, vertex, entity);
+    return OdDbObjectId();
+  }
+  // In this order a file's paper space record and layers take their own handles as on one thread.
+  if (paper) owner = spaceRecord(true);
+  entity->setLayer(layerFor(layerName_));
+  return add(owner, entity.get(), handle_, entityStart_);
 }
 
 void DrawingLoader::readPolylineVertices(OdDbObjectId polyline, PolylineKind kind) {
@@ -335,7 +348,7 @@ void DrawingLoader::readPolylineVertices(OdDbObjectId polyline, PolylineKind kin
     OdDbEntityPtr v = makeVertex(kind);
     bool isFace = kind == PolylineKind::kPolyFaceMesh && (record_.integer(70) & 64) == 0;
     (isFace ? faces : vertices) += 1;
-    add(polyline, v.get(), handle_, entityStart_);
+    place(polyline, false, true, v);
   }
   if (atZero("SEQEND")) readEntityTags(nullptr);
   if (kind == PolylineKind::kPolygonMesh &&
@@ -357,9 +370,7 @@ void DrawingLoader::readPolylineVertices(OdDbObjectId polyline, PolylineKind kin
 
 OdDbEntityPtr DrawingLoader::makeVertex(PolylineKind kind) {
   try {
-    OdDbEntityPtr v = buildVertex(kind, record_);
-    v->setLayer(layerFor(layerName_));
-    return v;
+    return buildVertex(kind, record_);
   } catch (const DxfError&) {
     throw;
   } catch (const OdError& e) {
@@ -391,7 +402,7 @@ OdDbObjectId DrawingLoader::add(OdDbObjectId owner, OdDbObject* object, std::uin
   } catch (const OdError& e) {
     // A handle used twice: the later object gets a fresh one, as CAD hosts repair such files.
     if (e.code() == eDuplicateHandle && handle != 0) return add(owner, object, 0, where);
-    reader_.failAt(where, "expected a valid object: " + e.description().toUtf8());
+    reader_.failAt(resolveLine(where), "expected a valid object: " + e.description().toUtf8());
   }
 }
 

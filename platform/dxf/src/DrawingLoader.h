@@ -4,6 +4,8 @@
 // order), and the SourceRecord a lossless save needs. Other sections are read over.
 #pragma once
 
+#include <atomic>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +26,7 @@ class DrawingLoader {
   DrawingLoader(const std::string& path, const ReadOptions& options);
   // Reads the whole file; throws DxfError (OdError) on malformed input.
   OdDbDatabasePtr load();
+  ~DrawingLoader();
 
  private:
   bool nextTag();
@@ -57,6 +60,34 @@ class DrawingLoader {
   OdDbObjectId blockRecord(const std::string& rawName, std::uint64_t handle, DxfLocation where);
   OdDbObjectId spaceRecord(bool paper);
   void noteHandle(std::uint64_t h) { source_->maxHandle = std::max(source_->maxHandle, h); }
+  OdDbObjectId place(OdDbObjectId owner, bool paper, bool vertex, const OdDbEntityPtr& entity);
+
+  // A large ENTITIES section of an ASCII file is read on two threads: a worker loader reads from
+  // an entity boundary near the middle to the section's end and keeps what it builds; when this
+  // loader reaches that boundary it enters the worker's objects in file order, as if it had read
+  // them itself, and goes on after them. A worker that fails, or a boundary this loader does not
+  // land on exactly, is dropped and the rest is read here, so results and errors are those of
+  // one thread (DrawingLoaderSplit.cpp).
+  enum class PendingOwner : std::uint8_t { kModelSpace, kPaperSpace, kPolyline };
+  struct PendingObject {
+    OdDbEntityPtr entity;
+    std::uint64_t handle;     // 0: none in the file
+    std::uint64_t maxHandle;  // greatest handle of the worker's part read by then
+    std::uint64_t offset;     // of the entity's first tag
+    std::uint32_t layer;      // index into pendingLayers_
+    PendingOwner owner;       // kPolyline: the last entity before it that is not a vertex
+  };
+  struct Split;
+  void startSplit();
+  std::uint64_t splitOffset() const;
+  void takeSplit();
+  void endSplit();
+  bool readWorkerPart(std::uint64_t at, DxfLocation& end) noexcept;
+  void checkCancelled() const;
+  void defer(bool paper, bool vertex, const OdDbEntityPtr& entity);
+  std::uint32_t pendingLayer(const std::string& rawName);
+  void mergePending(DrawingLoader& worker, std::uint64_t maxAtSplit);
+  DxfLocation resolveLine(DxfLocation where) const;
   void finish();
 
   std::string path_;
@@ -87,6 +118,15 @@ class DrawingLoader {
   bool topLevelDialect_ =
       false;  // reading an entity of ENTITIES, whose habits appended ones follow
   std::uint64_t tagsSinceProgress_ = 0;
+
+  std::unique_ptr<Split> split_;
+  DxfLocation mergeBase_{0, -1};  // while merging: the boundary's offset and line
+  bool worker_ = false;
+  const std::atomic<bool>* cancel_ = nullptr;
+  std::deque<PendingObject> pending_;
+  std::vector<std::string> pendingLayers_;
+  std::unordered_map<std::string, std::uint32_t> pendingLayerIndex_;
+  std::uint32_t lastPendingLayer_ = 0;
 };
 
 }  // namespace dxf

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -55,6 +56,37 @@ bool parseCode(std::string_view t, int& code) {
     v = v * 10 + (c - '0');
   }
   code = negative ? -v : v;
+  return true;
+}
+
+// Most numbers in drawings are short decimals ("497627.353"): with at most 15 digits the digits
+// form an exact double, and so does the power of ten, so their quotient is the correctly rounded
+// value, the same that from_chars gives. Anything else (exponents, long mantissas) is left to it.
+bool quickReal(std::string_view t, double& out) {
+  static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const char* p = t.data();
+  const char* e = p + t.size();
+  bool negative = p < e && *p == '-';
+  if (negative) ++p;
+  std::uint64_t mantissa = 0;
+  int digits = 0;
+  int fraction = -1;  // digits after the point; -1 before it
+  for (; p < e; ++p) {
+    char c = *p;
+    if (c >= '0' && c <= '9') {
+      if (++digits > 15) return false;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+      if (fraction >= 0) ++fraction;
+    } else if (c == '.' && fraction < 0) {
+      fraction = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0) return false;
+  double v = static_cast<double>(mantissa) / kPow10[std::max(fraction, 0)];
+  out = negative ? -v : v;
   return true;
 }
 
@@ -139,6 +171,19 @@ bool DxfTagReader::fill(std::size_t need) {
   return true;
 }
 
+void DxfTagReader::seek(std::uint64_t offset, std::int64_t line) {
+  assert(!binary_ && "seek is for ASCII files");
+  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
+    failAt({offset, line},
+           "expected a readable position (" + std::string(std::strerror(errno)) + ")");
+  }
+  bufferStart_ = offset;
+  pos_ = end_ = 0;
+  eof_ = false;
+  firstTag_ = false;
+  line_ = line - 2;
+}
+
 bool DxfTagReader::next() { return binary_ ? nextBinary() : nextAscii(); }
 
 // Takes one line from pos_; `end` receives the file offset after its line end. False when no
@@ -169,15 +214,37 @@ bool DxfTagReader::readLine(std::string_view& line, std::uint64_t& end, bool isC
   return true;
 }
 
+// The common group code line, leading blanks and up to six digits, whole in the buffer, taken in
+// one pass; false (nothing taken) for anything else, which readLine and parseCode handle.
+bool DxfTagReader::quickCode() {
+  const char* const base = buf_.data();
+  const char* p = base + pos_;
+  const char* const e = base + end_;
+  while (p < e && *p == ' ') ++p;
+  const char* digits = p;
+  int v = 0;
+  while (p < e && *p >= '0' && *p <= '9' && p - digits < 6) v = v * 10 + (*p++ - '0');
+  if (p == digits) return false;
+  if (p < e && *p == '\r') ++p;
+  if (p == e || *p != '\n') return false;
+  code_ = v;
+  pos_ = static_cast<std::size_t>(p + 1 - base);
+  valueOffset_ = consumed();
+  return true;
+}
+
 bool DxfTagReader::nextAscii() {
-  std::string_view codeLine;
   tagOffset_ = consumed();
-  if (!readLine(codeLine, valueOffset_, true)) return false;
-  line_ = firstTag_ ? 1 : line_ + 2;
-  if (!parseCode(trim(codeLine), code_)) {
-    failAtTag("expected a group code, found " + quoted(codeLine));
+  if (firstTag_ || !quickCode()) {
+    std::string_view codeLine;
+    if (!readLine(codeLine, valueOffset_, true)) return false;
+    if (!parseCode(trim(codeLine), code_)) {
+      line_ = firstTag_ ? 1 : line_ + 2;
+      failAtTag("expected a group code, found " + quoted(codeLine));
+    }
+    if (firstTag_) codeWidth_ = static_cast<int>(codeLine.size());
   }
-  if (firstTag_) codeWidth_ = static_cast<int>(codeLine.size());
+  line_ = firstTag_ ? 1 : line_ + 2;
   if (!readLine(text_, valueEnd_, false)) {
     failAt({consumed(), line_ + 1}, "expected a value after group code " + std::to_string(code_) +
                                         ", found the end of the file");
@@ -281,6 +348,7 @@ double DxfTagReader::real() const {
   std::string_view t = trim(text_);
   if (!t.empty() && t.front() == '+') t.remove_prefix(1);
   double v = 0.0;
+  if (quickReal(t, v)) return v;
   auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
   if (t.empty() || p != t.data() + t.size() || ec == std::errc::invalid_argument) {
     failAtValue("a number for group code " + std::to_string(code_) + ", found " + quoted(text_));

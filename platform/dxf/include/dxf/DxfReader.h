@@ -23,6 +23,11 @@ struct ReadOptions {
   std::string displayName;
   // Called now and then with the bytes read so far and the file size, for a progress bar.
   std::function<void(std::uint64_t done, std::uint64_t total)> progress;
+  // An ASCII file whose entities may take this many bytes or more is read on two threads; 0: on
+  // one thread always. The result is the same either way.
+  std::uint64_t splitEntitiesFrom = std::uint64_t{8} << 20;
+  // Told the offset where the second thread's part began, once its objects are in the database.
+  std::function<void(std::uint64_t offset)> splitTaken;
 };
 
 OdDbDatabasePtr readDxfFile(const std::string& path, const ReadOptions& options = {});

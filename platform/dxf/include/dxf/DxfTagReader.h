@@ -47,6 +47,10 @@ class DxfTagReader {
   // Reads the next tag. False at the end of the data (no byte left); a tag cut short by the end
   // of the file throws.
   bool next();
+  // ASCII only: the next tag read starts at byte `offset`, its group code on line `line`. For a
+  // reader that takes up a file in the middle (at a tag boundary found by other means), or that
+  // skips what another reader has read.
+  void seek(std::uint64_t offset, std::int64_t line);
 
   int code() const { return code_; }
   // The value as text: ASCII without the line end (blanks kept); binary strings without the
@@ -86,6 +90,7 @@ class DxfTagReader {
  private:
   bool fill(std::size_t need);
   bool nextAscii();
+  bool quickCode();
   bool nextBinary();
   bool readLine(std::string_view& line, std::uint64_t& end, bool isCode);
   void readSentinel();
