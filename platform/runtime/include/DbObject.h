@@ -48,12 +48,12 @@ class OdDbObject : public OdRxObject {
   // Runtime-internal: the database's record of this object.
   OdDbStub* stub() const { return m_stub; }
   void setStub(OdDbStub* stub) { m_stub = stub; }
-  void setOpenedForWrite(bool forWrite) { m_openForWrite = forWrite; }
-  bool openedForWrite() const { return m_openForWrite; }
+  // Whether the holder that has it open opened it for write (resident objects only).
+  void setOpenedForWrite(bool forWrite);
+  bool openedForWrite() const;
 
  private:
   OdDbStub* m_stub = nullptr;
-  bool m_openForWrite = false;
 };
 
 typedef OdSmartPtr<OdDbObject> OdDbObjectPtr;

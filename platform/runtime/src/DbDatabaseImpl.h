@@ -19,6 +19,7 @@ class OdDbStub {
   OdDbStub* owner = nullptr;
   OdUInt64 handle = 0;
   bool erased = false;
+  bool openForWrite = false;  // kept here, in the padding, rather than in every object
 };
 
 class OdDbDatabaseImpl {

@@ -1,6 +1,8 @@
 // Database objects and entities: identity, open state, erasure and layers.
 #include "DbObject.h"
 
+#include <cassert>
+
 #include "DbDatabaseImpl.h"
 #include "DbEntity.h"
 #include "DbLayerTableRecord.h"
@@ -33,7 +35,16 @@ long OdDbObject::openCount() const { return m_stub ? numRefs() - 1 : numRefs(); 
 
 bool OdDbObject::isReadEnabled() const { return !m_stub || openCount() > 0; }
 
-bool OdDbObject::isWriteEnabled() const { return !m_stub || (openCount() > 0 && m_openForWrite); }
+bool OdDbObject::isWriteEnabled() const {
+  return !m_stub || (openCount() > 0 && m_stub->openForWrite);
+}
+
+void OdDbObject::setOpenedForWrite(bool forWrite) {
+  assert(m_stub && "only an object of a database is opened");
+  m_stub->openForWrite = forWrite;
+}
+
+bool OdDbObject::openedForWrite() const { return m_stub && m_stub->openForWrite; }
 
 void OdDbObject::assertWriteEnabled() const {
   if (isWriteEnabled()) return;
