@@ -111,7 +111,11 @@ bool AtomicFile::Open(const std::string& path) {
 
 bool AtomicFile::Append(std::string_view text) {
   if (fd_ < 0) return false;
-  if (const int code = WriteAll(CurrentFileSystem(), fd_, text)) return Fail(code);
+  FileSystem& fs = CurrentFileSystem();
+  if (const int code = WriteAll(fs, fd_, text)) return Fail(code);
+  const auto size = static_cast<off_t>(text.size());
+  if (size != 0) fs.StartWriteback(fd_, written_, size);  // advisory: Commit's Sync decides
+  written_ += size;
   return true;
 }
 

@@ -31,6 +31,9 @@ class PosixFileSystem final : public FileSystem {
     written = error == 0 ? static_cast<size_t>(result) : 0;
     return error;
   }
+  int StartWriteback(int fd, off_t offset, off_t size) override {
+    return Retry([&] { return ::sync_file_range(fd, offset, size, SYNC_FILE_RANGE_WRITE); });
+  }
   int Sync(int fd) override {
     return Retry([&] { return ::fsync(fd); });
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <charconv>
 #include <cmath>
@@ -48,47 +49,39 @@ int FindShortDecimal(double magnitude, uint64_t& r) {
   return -1;
 }
 
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+// 10^0 .. 10^16.
+constexpr std::array<uint64_t, 17> kIntegerPowersOfTen = [] {
+  std::array<uint64_t, 17> powers{};
+  uint64_t power = 1;
+  for (uint64_t& p : powers) {
+    p = power;
+    power *= 10;
   }
-  return pairs;
+  return powers;
 }();
 
-// Writes the decimal digits of `value` so that they end at `end`; returns where they start.
-char* WriteDigitsBefore(char* end, uint64_t value) {
-  while (value >= 100) {
-    end -= 2;
-    std::memcpy(end, &kDigitPairs[2 * (value % 100)], 2);
-    value /= 100;
-  }
-  if (value < 10) {
-    *--end = static_cast<char>('0' + value);
-    return end;
-  }
-  end -= 2;
-  std::memcpy(end, &kDigitPairs[2 * value], 2);
-  return end;
+// Decimal digits of 0 < r < 2^53: log10(2) is close to 1233 / 4096.
+int DigitCount(uint64_t r) {
+  const int guess = (std::bit_width(r) * 1233) >> 12;
+  return guess + (r >= kIntegerPowersOfTen[guess] ? 1 : 0);
 }
 
-// Writes r / 10^decimals in fixed notation: "12.5", "0.0025", "300".
+// Writes r / 10^decimals in fixed notation: "12.5", "0.0025", "300". Written back to front in
+// place, since a call of memmove costs more than these few characters.
 char* WriteShortDecimal(char* out, uint64_t r, int decimals) {
-  char digits[24];
-  char* const end = digits + sizeof digits;
-  const char* const start = WriteDigitsBefore(end, r);
-  const ptrdiff_t whole = (end - start) - decimals;
-  if (decimals == 0) return std::copy(start, static_cast<const char*>(end), out);
-  if (whole > 0) {
-    out = std::copy(start, start + whole, out);
-    *out++ = '.';
-    return std::copy(start + whole, static_cast<const char*>(end), out);
+  const int whole = std::max(DigitCount(r) - decimals, 1);  // "0" when there are none
+  char* const end = out + whole + (decimals > 0 ? 1 + decimals : 0);
+  char* p = end;
+  for (int i = 0; i < decimals; ++i) {
+    *--p = static_cast<char>('0' + r % 10);
+    r /= 10;
   }
-  *out++ = '0';
-  *out++ = '.';
-  out = std::fill_n(out, -whole, '0');
-  return std::copy(start, static_cast<const char*>(end), out);
+  if (decimals > 0) *--p = '.';
+  while (p != out) {
+    *--p = static_cast<char>('0' + r % 10);
+    r /= 10;
+  }
+  return end;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -143,10 +136,8 @@ std::string FormatCoordinate(double value) {
 }
 
 char* LineFormat::WriteLine(char* out, double x, double y, double z) const {
-  out = WriteCoordinate(out, x);
-  out = std::copy(delimiter_.begin(), delimiter_.end(), out);
-  out = WriteCoordinate(out, y);
-  out = std::copy(delimiter_.begin(), delimiter_.end(), out);
+  out = WriteDelimiter(WriteCoordinate(out, x));
+  out = WriteDelimiter(WriteCoordinate(out, y));
   out = WriteCoordinate(out, z);
   *out++ = '\n';
   return out;

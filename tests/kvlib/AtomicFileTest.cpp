@@ -59,6 +59,16 @@ TEST(kvlib_AtomicFile, ShortWritesAreContinued) {
   EXPECT_EQ(ReadFile(dir.File("a.txt")), "0123456789\n");
 }
 
+// Starting the writing to disk early is advice; a system without it writes the file all the same.
+TEST(kvlib_AtomicFile, RefusedEarlyWritebackIsNoFailure) {
+  TemporaryDirectory dir;
+  FaultyFileSystem fs(Step::kStartWriteback, ENOSYS);
+  ScopedFileSystem scope(fs);
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(dir.File("a.txt"), "1,2,3\n", error)) << error;
+  EXPECT_EQ(ReadFile(dir.File("a.txt")), "1,2,3\n");
+}
+
 // A file written in pieces gets them in order; one given up before Commit, or whose writing
 // failed, leaves the target as it was and no temporary, and refuses every later step.
 TEST(kvlib_AtomicFile, PiecesAreJoinedAndAnUnfinishedFileLeavesNoTrace) {

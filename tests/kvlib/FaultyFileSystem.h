@@ -12,7 +12,7 @@
 
 namespace kvlib::test {
 
-enum class Step { kNone, kCreate, kWrite, kSync, kClose, kRename, kSetMode };
+enum class Step { kNone, kCreate, kWrite, kStartWriteback, kSync, kClose, kRename, kSetMode };
 
 class FaultyFileSystem final : public FileSystem {
  public:
@@ -31,6 +31,9 @@ class FaultyFileSystem final : public FileSystem {
     if (failing_ == Step::kWrite && writes_before_failure-- == 0) return error_;
     if (write_chunk != 0 && size > write_chunk) size = write_chunk;
     return real_.Write(fd, data, size, written);
+  }
+  int StartWriteback(int fd, off_t offset, off_t size) override {
+    return failing_ == Step::kStartWriteback ? error_ : real_.StartWriteback(fd, offset, size);
   }
   int Sync(int fd) override { return failing_ == Step::kSync ? error_ : real_.Sync(fd); }
   // A failing close still closes, as close(2) does.

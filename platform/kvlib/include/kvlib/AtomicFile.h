@@ -8,6 +8,8 @@
 // made, the temporaries that killed writers of the same target left behind are removed.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,7 @@ class AtomicFile {
 
   // Creates the temporary for `path`; a folder or an empty path is refused first.
   bool Open(const std::string& path);
+  // Each piece's writing to disk is started at once, so that Commit waits only for the last.
   bool Append(std::string_view text);
   // Flushes and closes the temporary and renames it over the target.
   bool Commit();
@@ -38,6 +41,7 @@ class AtomicFile {
   std::string path_;
   std::string temporary_;
   int fd_ = -1;
+  off_t written_ = 0;
   std::string error_;
 };
 

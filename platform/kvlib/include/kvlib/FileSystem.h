@@ -22,6 +22,9 @@ class FileSystem {
   virtual int CreateExclusive(const std::string& path, mode_t mode, int& fd) = 0;
   // Writes up to `size` bytes; stores how many were written in `written` (may be fewer).
   virtual int Write(int fd, const char* data, size_t size, size_t& written) = 0;
+  // Starts writing [offset, offset + size) of the file to disk without waiting for it, so that
+  // the final Sync has less left to wait for. Advisory: a failure here changes nothing.
+  virtual int StartWriteback(int fd, off_t offset, off_t size) = 0;
   virtual int Sync(int fd) = 0;
   virtual int Close(int fd) = 0;
   // Atomically replaces `to` with `from` (rename(2)).

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,6 +48,16 @@ class LineFormat {
   char* WriteLine(char* out, double x, double y, double z) const;
 
  private:
+  // The usual one-character delimiter is stored without a call of memcpy.
+  char* WriteDelimiter(char* out) const {
+    if (delimiter_.size() == 1) {
+      *out = delimiter_[0];
+      return out + 1;
+    }
+    std::memcpy(out, delimiter_.data(), delimiter_.size());
+    return out + delimiter_.size();
+  }
+
   std::string delimiter_;
 };
 
