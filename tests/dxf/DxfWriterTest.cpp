@@ -143,6 +143,35 @@ TEST(DxfWriter, RefusesEntityKindsItCannotWriteBeforeWritingAnything) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 0);
 }
 
+// Many appended entities are formatted in batches on other threads: the file has them in the
+// order they were appended, and one that cannot be written late in the list still refuses the
+// whole save with nothing left behind.
+TEST(DxfWriter, ManyAppendedEntitiesKeepTheirOrder) {
+  std::vector<OdGePoint3d> many;
+  for (int i = 0; i < 30000; ++i) many.emplace_back(500000.0 + i * 0.001, 5200000.0 - i / 7.0, i);
+  dxftest::ScratchDir dir;
+  fs::path original = dxftest::fixture("points_r2000.dxf");
+  OdDbDatabasePtr db = dxf::readDxfFile(original.string());
+  dxftest::appendPoints(db.get(), many);
+  dxf::saveDxfFile(db.get(), (dir / "many.dxf").string());
+  dxftest::SavedParts before = dxftest::splitSaved(original.string(), 0);
+  dxftest::SavedParts after = dxftest::splitSaved((dir / "many.dxf").string(), many.size());
+  EXPECT_TRUE(after.rest == before.rest);
+  EXPECT_EQ(after.addedPoints, many);
+
+  {
+    OdDbBlockTableRecordPtr ms = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+    ms->appendOdDbEntity(OdDbTextPtr(OdDbText::createObject()).get());
+  }
+  dxftest::appendPoints(db.get(), many);
+  fs::path target = dir / "refused.dxf";
+  EXPECT_NE(refusal([&] {
+              dxf::saveDxfFile(db.get(), target.string());
+            }).find("only points, lines and circles are saved"),
+            std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
 TEST(DxfWriter, ATargetFolderThatDoesNotExistIsRefused) {
   dxftest::ScratchDir dir;
   OdDbDatabasePtr db = dxf::readDxfFile(dxftest::fixture("points_r2000.dxf").string());

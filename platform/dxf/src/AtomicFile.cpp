@@ -85,6 +85,17 @@ void AtomicFile::write(std::string_view bytes) {
   }
 }
 
+std::uint64_t AtomicFile::copyFrom(int from, std::uint64_t begin, std::uint64_t end) {
+  while (begin < end) {
+    off_t in = static_cast<off_t>(begin);
+    ssize_t n = ::copy_file_range(from, &in, fd_, nullptr, end - begin, 0);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;  // not across these file systems, or an error that writing will report
+    begin += static_cast<std::uint64_t>(n);
+  }
+  return begin;
+}
+
 void AtomicFile::commit() {
   if (::fsync(fd_) != 0) fail("cannot write the file to disk");
   int fd = fd_;

@@ -3,6 +3,7 @@
 // A file that is not committed is removed on destruction.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ class AtomicFile {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   void write(std::string_view bytes);
+  // Copies bytes [begin, end) of the open file `from` inside the kernel as far as the file systems
+  // allow; gives the offset it got to, from where the caller copies the rest by writing it.
+  std::uint64_t copyFrom(int from, std::uint64_t begin, std::uint64_t end);
   // Flushes to disk, keeps the previous target as .bak and renames the temporary over the target.
   void commit();
 

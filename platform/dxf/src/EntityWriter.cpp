@@ -25,12 +25,21 @@ std::string encodeText(const OdString& text, bool utf8) {
   return out;
 }
 
+const std::string& LayerTexts::of(const OdDbEntity* entity) {
+  OdDbObjectId id = entity->layerId();
+  for (const auto& [layer, text] : texts_) {
+    if (layer == id) return text;
+  }
+  texts_.emplace_back(id, encodeText(entity->layer(), utf8_));
+  return texts_.back().second;
+}
+
 void EntityWriter::common(const OdDbEntity* e, const char* dxfName, const char* subclass) {
   out_.text(0, dxfName);
   if (habits_.handles) out_.handle(5, e->getDbHandle());
   if (habits_.owners) out_.handle(330, habits_.ownerHandle);
   if (habits_.subclassMarkers) out_.text(100, "AcDbEntity");
-  out_.text(8, encodeText(e->layer(), habits_.utf8));
+  out_.text(8, layers_.of(e));
   if (habits_.subclassMarkers) out_.text(100, subclass);
 }
 

@@ -20,11 +20,17 @@ void appendLittleEndian(std::string& out, T v) {
 
 std::string formatReal(double value) {
   char buf[32];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-  assert(ec == std::errc() && "a double always fits 32 characters");
-  std::string s(buf, end);
-  if (s.find_first_of(".eEn") == std::string::npos) s += ".0";
-  return s;
+  return std::string(buf, formatRealInto(buf, value));
+}
+
+std::size_t formatRealInto(char (&buf)[32], double value) {
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf - 2, value);
+  assert(ec == std::errc() && "a double always fits 30 characters");
+  std::string_view s(buf, static_cast<std::size_t>(end - buf));
+  if (s.find_first_of(".eEn") != std::string_view::npos) return s.size();
+  *end++ = '.';
+  *end++ = '0';
+  return static_cast<std::size_t>(end - buf);
 }
 
 void TagWriter::code(int code) {
@@ -39,15 +45,18 @@ void TagWriter::code(int code) {
     }
     return;
   }
-  std::string digits = std::to_string(code);
-  if (static_cast<int>(digits.size()) < d_.codeWidth)
-    out_.append(d_.codeWidth - digits.size(), ' ');
-  line(digits);
+  char digits[12];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, code);
+  (void)ec;
+  int width = static_cast<int>(end - digits);
+  if (width < d_.codeWidth) out_.append(static_cast<std::size_t>(d_.codeWidth - width), ' ');
+  line(std::string_view(digits, static_cast<std::size_t>(width)));
 }
 
 void TagWriter::line(std::string_view value) {
   out_ += value;
-  out_ += d_.crlf ? "\r\n" : "\n";
+  if (d_.crlf) out_ += '\r';
+  out_ += '\n';
 }
 
 void TagWriter::text(int c, std::string_view value) {
@@ -60,7 +69,8 @@ void TagWriter::text(int c, std::string_view value) {
 void TagWriter::real(int c, double value) {
   code(c);
   if (d_.binary) return appendLittleEndian(out_, value);
-  line(formatReal(value));
+  char buf[32];
+  line(std::string_view(buf, formatRealInto(buf, value)));
 }
 
 void TagWriter::integer(int c, std::int64_t value) {
@@ -88,9 +98,8 @@ void TagWriter::handle(int c, std::uint64_t value) {
   char buf[17];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, 16);
   (void)ec;
-  std::string hex(buf, end);
-  for (char& ch : hex) ch = static_cast<char>(ch >= 'a' ? ch - 'a' + 'A' : ch);
-  text(c, hex);
+  for (char* p = buf; p != end; ++p) *p = static_cast<char>(*p >= 'a' ? *p - 'a' + 'A' : *p);
+  text(c, std::string_view(buf, static_cast<std::size_t>(end - buf)));
 }
 
 void TagWriter::point(int c, double x, double y, double z) {

@@ -28,6 +28,7 @@ class TagWriter {
 
   const std::string& bytes() const { return out_; }
   std::string take() { return std::move(out_); }
+  void reserve(std::size_t bytes) { out_.reserve(bytes); }
 
  private:
   void code(int code);
@@ -39,5 +40,7 @@ class TagWriter {
 // The shortest decimal text that reads back as exactly `value` ("1.5", "0.1", "1e+300"); always
 // with a decimal point or an exponent, as DXF readers expect of a real.
 std::string formatReal(double value);
+// The same into `buf`; gives its length.
+std::size_t formatRealInto(char (&buf)[32], double value);
 
 }  // namespace dxf

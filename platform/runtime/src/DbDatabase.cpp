@@ -74,7 +74,7 @@ void OdDbDatabaseImpl::checkNameFree(bool layer, const OdString& name) const {
 void OdDbDatabaseImpl::registerRecord(bool layer, const OdString& name, OdDbObjectId id) {
   (layer ? m_layerNames : m_blockNames).emplace(key(name), id);
   (layer ? m_layers : m_blocks).push_back(id);
-  if (!layer) m_modelSpaceKnown = false;
+  (layer ? m_layerZeroKnown : m_modelSpaceKnown) = false;
 }
 
 OdDbObjectId OdDbDatabaseImpl::modelSpace() const {
@@ -85,6 +85,14 @@ OdDbObjectId OdDbDatabaseImpl::modelSpace() const {
   return m_modelSpace;
 }
 
+OdDbObjectId OdDbDatabaseImpl::layerZero() const {
+  if (!m_layerZeroKnown) {
+    m_layerZero = findRecord(true, L"0");
+    m_layerZeroKnown = true;
+  }
+  return m_layerZero;
+}
+
 void OdDbDatabaseImpl::renameRecord(bool layer, const OdString& oldName, const OdString& newName) {
   auto& names = layer ? m_layerNames : m_blockNames;
   auto found = names.find(key(oldName));
@@ -92,7 +100,7 @@ void OdDbDatabaseImpl::renameRecord(bool layer, const OdString& oldName, const O
   OdDbObjectId id = found->second;
   names.erase(found);
   names.emplace(key(newName), id);
-  if (!layer) m_modelSpaceKnown = false;
+  (layer ? m_layerZeroKnown : m_modelSpaceKnown) = false;
 }
 
 OdDbDatabase::OdDbDatabase(bool standardRecords)

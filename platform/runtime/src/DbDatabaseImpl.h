@@ -41,6 +41,7 @@ class OdDbDatabaseImpl {
   // The model space record, remembered between changes of the block names: it is asked for
   // every point a command appends.
   OdDbObjectId modelSpace() const;
+  OdDbObjectId layerZero() const;  // where appended entities without a layer go
   void registerRecord(bool layer, const OdString& name, OdDbObjectId id);
   void renameRecord(bool layer, const OdString& oldName, const OdString& newName);
   const std::vector<OdDbObjectId>& records(bool layer) const { return layer ? m_layers : m_blocks; }
@@ -67,6 +68,8 @@ class OdDbDatabaseImpl {
   std::map<std::wstring, OdDbObjectId> m_layerNames;
   mutable OdDbObjectId m_modelSpace;
   mutable bool m_modelSpaceKnown = false;
+  mutable OdDbObjectId m_layerZero;
+  mutable bool m_layerZeroKnown = false;
   std::vector<OdDbObjectId> m_appended;
 };
 

@@ -51,7 +51,7 @@ OdDbObjectId OdDbBlockTableRecord::appendOdDbEntity(OdDbEntity* entity) {
     throw OdError(eAlreadyInDb, OdString(L"appendOdDbEntity: entity ") +
                                     entity->getDbHandle().ascii() + L" is already in a database");
   }
-  if (entity->layerId().isNull()) entity->setLayer(db->getLayerId(L"0"));
+  if (entity->layerId().isNull()) entity->setLayer(db->impl().layerZero());
   OdDbObjectId id = db->impl().addObject(entity, OdDbHandle(), stub());
   entity->setOpenedForWrite(true);
   m_entities.push_back(id);
