@@ -129,6 +129,7 @@ std::uint32_t DrawingLoader::pendingLayer(const std::string& rawName) {
 void DrawingLoader::mergePending(DrawingLoader& worker, std::uint64_t maxAtSplit) {
   const OdDbObjectId modelSpace = spaceRecord(false);
   OdDbObjectId lastOwner;
+  std::vector<OdDbObjectId> layers(worker.pendingLayers_.size());
   std::deque<PendingObject>& pending = worker.pending_;
   while (!pending.empty()) {
     PendingObject& p = pending.front();
@@ -136,7 +137,9 @@ void DrawingLoader::mergePending(DrawingLoader& worker, std::uint64_t maxAtSplit
     OdDbObjectId owner = p.owner == PendingOwner::kPolyline     ? lastOwner
                          : p.owner == PendingOwner::kPaperSpace ? spaceRecord(true)
                                                                 : modelSpace;
-    p.entity->setLayer(layerFor(worker.pendingLayers_[p.layer]));
+    OdDbObjectId& layer = layers[p.layer];
+    if (layer.isNull()) layer = layerFor(worker.pendingLayers_[p.layer]);
+    p.entity->setLayer(layer);
     OdDbObjectId id = add(owner, p.entity.get(), p.handle, {p.offset, -1});
     if (p.owner != PendingOwner::kPolyline) lastOwner = id;
     pending.pop_front();  // the database holds the object now
