@@ -82,7 +82,19 @@ void AtomicFile::write(std::string_view bytes) {
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) fail("cannot write the file");
     bytes.remove_prefix(static_cast<std::size_t>(n));
+    wrote(static_cast<std::uint64_t>(n));
   }
+}
+
+// Starts writing back what is written every few MiB, so that the fsync of the commit waits for
+// little; errors are left to the fsync, which reports them.
+void AtomicFile::wrote(std::uint64_t bytes) {
+  constexpr std::uint64_t kWritebackStep = std::uint64_t{8} << 20;
+  written_ += bytes;
+  if (written_ - synced_ < kWritebackStep) return;
+  ::sync_file_range(fd_, static_cast<off_t>(synced_), static_cast<off_t>(written_ - synced_),
+                    SYNC_FILE_RANGE_WRITE);
+  synced_ = written_;
 }
 
 std::uint64_t AtomicFile::copyFrom(int from, std::uint64_t begin, std::uint64_t end) {
@@ -92,6 +104,7 @@ std::uint64_t AtomicFile::copyFrom(int from, std::uint64_t begin, std::uint64_t 
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;  // not across these file systems, or an error that writing will report
     begin += static_cast<std::uint64_t>(n);
+    wrote(static_cast<std::uint64_t>(n));
   }
   return begin;
 }

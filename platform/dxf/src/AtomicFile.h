@@ -26,9 +26,12 @@ class AtomicFile {
 
  private:
   [[noreturn]] void fail(const std::string& what);
+  void wrote(std::uint64_t bytes);
   std::string target_;
   std::string temp_;
   int fd_ = -1;
+  std::uint64_t written_ = 0;
+  std::uint64_t synced_ = 0;  // written back from here on
 };
 
 }  // namespace dxf

@@ -8,10 +8,9 @@
 #include <cassert>
 #include <cerrno>
 #include <cstring>
-#include <deque>
-#include <future>
 #include <vector>
 
+#include "AppendedEntities.h"
 #include "AtomicFile.h"
 #include "EntityWriter.h"
 #include "NewDrawing.h"
@@ -26,80 +25,6 @@ std::shared_ptr<SourceRecord> sourceOf(OdDbDatabase* db) {
   auto raw = std::static_pointer_cast<SourceRecord>(db->sourceData());
   if (raw == nullptr || raw->magic != SourceRecord::kMagic) return nullptr;
   return raw;
-}
-
-Dialect dialectOf(const SourceRecord& s) { return {s.binary, s.twoByteCodes, s.crlf, s.codeWidth}; }
-
-EntityHabits habitsOf(const SourceRecord& s) {
-  return {s.handles, s.subclassMarkers, s.owners && s.modelSpaceHandle != 0, s.modelSpaceHandle,
-          s.acadver.empty() || s.acadver >= "AC1021"};
-}
-
-// Entities formatted per task: large enough to keep both cores busy, small enough to stream.
-constexpr std::size_t kEntitiesPerTask = 8192;
-
-// Opens the appended entities ids[begin, end) for a formatting task (opening is for one thread)
-// and learns their layers; refuses entities outside model space.
-std::vector<OdDbEntityPtr> openForWriting(OdDbDatabase* db, const std::vector<OdDbObjectId>& ids,
-                                          std::size_t begin, std::size_t end, LayerTexts& layers,
-                                          const std::string& path) {
-  const OdDbObjectId modelSpace = db->getModelSpaceId();
-  std::vector<OdDbEntityPtr> entities;
-  entities.reserve(end - begin);
-  for (std::size_t i = begin; i < end; ++i) {
-    OdDbEntityPtr e = ids[i].safeOpenObject();
-    if (e->ownerId() != modelSpace) {
-      throw DxfError(path, "cannot save entity " + ids[i].getHandle().asciiNarrow() +
-                               ": only entities appended to model space are saved");
-    }
-    layers.of(e.get());
-    entities.push_back(std::move(e));
-  }
-  return entities;
-}
-
-// Writes the appended entities in the file's dialect, formatted on worker threads in order, and
-// gives the number of bytes written; refuses kinds and places it cannot write.
-std::uint64_t writeAppended(OdDbDatabase* db, const SourceRecord& s, const std::string& path,
-                            AtomicFile& out) {
-  const std::vector<OdDbObjectId>& ids = db->appendedSinceLoad();
-  if (ids.empty()) return 0;
-  std::uint64_t written = 0;
-  auto emit = [&](const std::string& bytes) {
-    out.write(bytes);
-    written += bytes.size();
-  };
-  if (!s.hasEntitiesSection) {
-    TagWriter section(dialectOf(s));
-    section.text(0, "SECTION");
-    section.text(2, "ENTITIES");
-    emit(section.bytes());
-  }
-  const Dialect dialect = dialectOf(s);
-  const EntityHabits habits = habitsOf(s);
-  std::deque<std::future<std::string>> tasks;
-  for (std::size_t begin = 0; begin < ids.size(); begin += kEntitiesPerTask) {
-    std::size_t end = std::min(ids.size(), begin + kEntitiesPerTask);
-    LayerTexts layers(habits.utf8);
-    std::vector<OdDbEntityPtr> entities = openForWriting(db, ids, begin, end, layers, path);
-    // The task only reads its own entities (and releases them): no object is shared.
-    tasks.push_back(
-        std::async(std::launch::async, [&path, dialect, habits, layers = std::move(layers),
-                                        entities = std::move(entities)]() mutable {
-          TagWriter w(dialect);
-          w.reserve(entities.size() * 128);
-          EntityWriter writer(w, habits, std::move(layers));
-          for (const OdDbEntityPtr& e : entities) writer.write(e.get(), path);
-          entities.clear();
-          return w.take();
-        }));
-    if (tasks.size() > 2) {
-      emit(tasks.front().get());
-      tasks.pop_front();
-    }
-  }
-  for (; !tasks.empty(); tasks.pop_front()) emit(tasks.front().get());
-  return written;
 }
 
 std::string closingSection(const SourceRecord& s) {
@@ -136,12 +61,14 @@ void checkUnchanged(const SourceRecord& s) {
 
 void saveLossless(OdDbDatabase* db, SourceRecord& s, const std::string& path) {
   checkUnchanged(s);
-  const bool appending = !db->appendedSinceLoad().empty();
+  AppendedEntities appended(db, s, path);
+  const bool appending = !appended.empty();
   bool newSeed = s.hasHandseed && appending && s.handseedEnd <= s.insertAt;
   std::string seed = newSeed ? db->handseed().asciiNarrow() : std::string();
   int from = ::open(s.path.c_str(), O_RDONLY | O_CLOEXEC);
   if (from < 0) throw DxfError(s.path, "cannot open the drawing's source file again");
   AtomicFile out(path);
+  appended.start();  // formatted while the head of the file is copied
   std::uint64_t added = 0;
   try {
     std::uint64_t cut = newSeed ? s.handseedBegin : s.insertAt;
@@ -150,7 +77,7 @@ void saveLossless(OdDbDatabase* db, SourceRecord& s, const std::string& path) {
       out.write(seed);
       copySpan(from, s.handseedEnd, s.insertAt, out, s.path);
     }
-    added = writeAppended(db, s, path, out);
+    added = appended.writeTo(out);
     if (appending) out.write(closingSection(s));
     copySpan(from, s.insertAt, s.size, out, s.path);
   } catch (...) {
