@@ -172,6 +172,43 @@ TEST(DxfWriter, ManyAppendedEntitiesKeepTheirOrder) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+// The appended tags follow the file's habits byte for byte: group code padding, line ends,
+// handles, owner and subclass markers.
+TEST(DxfWriter, AppendedTagsFollowTheFilesDialect) {
+  auto drawing = [](const std::string& end, bool padded, const std::string& seed,
+                    const std::string& added) {
+    std::string text;
+    auto tag = [&](int code, const std::string& value) {
+      std::string c = std::to_string(code);
+      if (padded) c.insert(0, 3 - std::min<std::size_t>(3, c.size()), ' ');
+      text += c + end + value + end;
+    };
+    tag(0, "SECTION"), tag(2, "HEADER"), tag(9, "$ACADVER"), tag(1, "AC1015");
+    tag(9, "$HANDSEED"), tag(5, seed), tag(0, "ENDSEC");
+    tag(0, "SECTION"), tag(2, "TABLES"), tag(0, "TABLE"), tag(2, "BLOCK_RECORD");
+    tag(0, "BLOCK_RECORD"), tag(5, "1F"), tag(2, "*Model_Space"), tag(0, "ENDTAB");
+    tag(0, "ENDSEC"), tag(0, "SECTION"), tag(2, "ENTITIES");
+    tag(0, "POINT"), tag(5, "30"), tag(330, "1F"), tag(100, "AcDbEntity"), tag(8, "0");
+    tag(100, "AcDbPoint"), tag(10, "1"), tag(20, "2"), tag(30, "3");
+    if (!added.empty()) {
+      tag(0, "POINT"), tag(5, added), tag(330, "1F"), tag(100, "AcDbEntity"), tag(8, "0");
+      tag(100, "AcDbPoint"), tag(10, "1.5"), tag(20, "-2.25"), tag(30, "1e-09");
+    }
+    tag(0, "ENDSEC"), tag(0, "EOF");
+    return text;
+  };
+  dxftest::ScratchDir dir;
+  for (const auto& [end, padded] : {std::pair{"\n", true}, std::pair{"\r\n", false}}) {
+    SCOPED_TRACE(padded);
+    dxftest::writeAll(dir / "source.dxf", drawing(end, padded, "40", ""));
+    OdDbDatabasePtr db = dxf::readDxfFile((dir / "source.dxf").string());
+    dxftest::appendPoints(db.get(), {{1.5, -2.25, 1e-9}});
+    dxf::saveDxfFile(db.get(), (dir / "saved.dxf").string());
+    // The records the file lacks (layer 0, paper space) took 40 to 42 when it was read.
+    EXPECT_EQ(dxftest::readAll(dir / "saved.dxf"), drawing(end, padded, "44", "43"));
+  }
+}
+
 TEST(DxfWriter, ATargetFolderThatDoesNotExistIsRefused) {
   dxftest::ScratchDir dir;
   OdDbDatabasePtr db = dxf::readDxfFile(dxftest::fixture("points_r2000.dxf").string());

@@ -1,5 +1,6 @@
 #include "TagWriter.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
 #include <cstring>
@@ -59,23 +60,47 @@ void TagWriter::line(std::string_view value) {
   out_ += '\n';
 }
 
+// A whole ASCII tag in one append: padded group code, line end, value, line end.
+void TagWriter::asciiTag(int c, std::string_view value) {
+  char buf[160];
+  if (value.size() > 96 || d_.codeWidth > 16) {
+    code(c);
+    return line(value);
+  }
+  char digits[12];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, c);
+  (void)ec;
+  const int width = static_cast<int>(end - digits);
+  char* p = buf;
+  for (int i = width; i < d_.codeWidth; ++i) *p++ = ' ';
+  p = std::copy(digits, end, p);
+  if (d_.crlf) *p++ = '\r';
+  *p++ = '\n';
+  p = std::copy(value.begin(), value.end(), p);
+  if (d_.crlf) *p++ = '\r';
+  *p++ = '\n';
+  out_.append(buf, static_cast<std::size_t>(p - buf));
+}
+
 void TagWriter::text(int c, std::string_view value) {
+  if (!d_.binary) return asciiTag(c, value);
   code(c);
-  if (!d_.binary) return line(value);
   out_ += value;
   out_ += '\0';
 }
 
 void TagWriter::real(int c, double value) {
-  code(c);
-  if (d_.binary) return appendLittleEndian(out_, value);
+  if (d_.binary) {
+    code(c);
+    return appendLittleEndian(out_, value);
+  }
   char buf[32];
-  line(std::string_view(buf, formatRealInto(buf, value)));
+  asciiTag(c, std::string_view(buf, formatRealInto(buf, value)));
 }
 
 void TagWriter::integer(int c, std::int64_t value) {
+  if (!d_.binary) return asciiTag(c, std::to_string(value));
   code(c);
-  if (!d_.binary) return line(std::to_string(value));
   switch (valueTypeOf(c)) {
     case ValueType::kInt16:
       return appendLittleEndian(out_, static_cast<std::int16_t>(value));

@@ -33,6 +33,7 @@ class TagWriter {
  private:
   void code(int code);
   void line(std::string_view value);
+  void asciiTag(int code, std::string_view value);
   Dialect d_;
   std::string out_;
 };
