@@ -6,11 +6,12 @@
 # table. Peak memory of a whole run is the process's max RSS (GNU time); of a stage, the stage
 # process's VmHWM so far.
 #
-#   bench/run.sh [--build DIR] [--work DIR] [--with-gdal] [--only points|mixed]
+#   bench/run.sh [--build DIR] [--work DIR] [--with-gdal] [--only points|mixed] [--runs N]
 #
 # --build: a Release build tree holding bin/quorlex and bin/export_stages_bench (default
 # build-bench beside this folder's parent). --work: scratch folder for the drawings and outputs
 # (default BUILD/bench-work; about 1 GB). --with-gdal installs Debian's gdal-bin when missing.
+# --runs: whole runs per figure of `quorlex export`, the median reported (default 3).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,13 +19,15 @@ build="$here/../build-bench"
 work=""
 with_gdal=0
 only="points mixed"
+runs=3
 while [ $# -gt 0 ]; do
   case "$1" in
     --build) build=$2; shift 2 ;;
     --work) work=$2; shift 2 ;;
     --with-gdal) with_gdal=1; shift ;;
     --only) only=$2; shift 2 ;;
-    *) echo "usage: $0 [--build DIR] [--work DIR] [--with-gdal] [--only points|mixed]" >&2; exit 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    *) echo "usage: $0 [--build DIR] [--work DIR] [--with-gdal] [--only points|mixed] [--runs N]" >&2; exit 2 ;;
   esac
 done
 build=$(cd "$build" && pwd)
@@ -64,14 +67,19 @@ drawing() {  # drawing KIND SCALE: the path, generated once
   echo "$path"
 }
 
-quorlex_export() {  # quorlex_export PREFIX DRAWING [FLAGS...]: seconds, points, peak MB
+# quorlex_export PREFIX DRAWING [FLAGS...]: seconds, points, peak MB of the median of $runs runs
+# (by time; the other cores' load makes single runs vary).
+quorlex_export() {
   local prefix=$1 dwg=$2; shift 2
-  rm -f "$work/export.txt"
-  time_run "$prefix" "$quorlex" export "$dwg" -o "$work/export.txt" "${all_on[@]}" "$@"
-  local n
-  n=$(sed -n 's/.*Successfully processed \([0-9]*\) points.*/\1/p' "$prefix.out")
-  read -r secs kb <"$prefix.time"
-  echo "$secs ${n:-0} $(awk -v k="$kb" 'BEGIN { printf "%.0f", k / 1e3 }')"
+  local results=() n secs kb
+  for ((i = 0; i < runs; i++)); do
+    rm -f "$work/export.txt"
+    time_run "$prefix" "$quorlex" export "$dwg" -o "$work/export.txt" "${all_on[@]}" "$@"
+    n=$(sed -n 's/.*Successfully processed \([0-9]*\) points.*/\1/p' "$prefix.out")
+    read -r secs kb <"$prefix.time"
+    results+=("$secs ${n:-0} $(awk -v k="$kb" 'BEGIN { printf "%.0f", k / 1e3 }')")
+  done
+  printf "%s\n" "${results[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
 }
 
 declare -A rate

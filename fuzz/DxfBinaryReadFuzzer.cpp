@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!bytes.starts_with(sentinel)) bytes.insert(0, sentinel);
   fuzz::MemoryFile file(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   try {
-    dxf::readDxfFile(file.path(), {.displayName = "input.dxf", .progress = {}});
+    dxf::readDxfFile(
+        file.path(),
+        {.displayName = "input.dxf", .progress = {}, .splitEntitiesFrom = 0, .splitTaken = {}});
   } catch (const dxf::DxfError&) {
   }
   return 0;

@@ -36,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::MemoryFile file(data, size);
   OdDbDatabasePtr database;
   try {
-    database = dxf::readDxfFile(file.path(), {.displayName = "input.dxf", .progress = {}});
+    database = dxf::readDxfFile(
+        file.path(),
+        {.displayName = "input.dxf", .progress = {}, .splitEntitiesFrom = 0, .splitTaken = {}});
   } catch (const dxf::DxfError&) {
     return 0;
   }
