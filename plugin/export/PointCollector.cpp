@@ -25,20 +25,43 @@ PointCollector::PointCollector(const ExportOptions& options, ON_3dPointArray& po
 
 void PointCollector::CollectObject(const OdDbObjectId& id) {
   OdDbObjectPtr object = id.safeOpenObject(OdDb::kForRead, false);
-  OdDbEntityPtr entity = OdDbEntity::cast(object);
+  OdDbEntityPtr entity(static_cast<OdDbEntity*>(object->queryX(OdDbEntity::desc())),
+                       kOdRxObjAttach);
   if (entity.isNull()) return;
   CollectEntity(entity);
 }
 
 void PointCollector::CollectEntity(const OdDbEntityPtr& entity) {
-  const OdString& className = entity->isA()->name();
-  if (className == L"AcDbPoint") CollectPoint(entity);
+  const ClassPlan& plan = PlanOf(entity->isA());
+  if (plan.point) CollectPoint(entity);
   if (!m_options.extract) return;
-  for (const NamedCheck& named : kCurveChecks) {
-    if (className == named.className) (this->*named.check)(entity);
+  if (plan.curve != nullptr) (this->*plan.curve)(entity);
+  if (m_options.vertex && plan.vertices) CollectVertices(entity);
+  if (plan.text) CollectText(entity);
+}
+
+const PointCollector::ClassPlan& PointCollector::PlanOf(const OdRxClass* cls) {
+  if (m_lastPlan < m_plans.size() && m_plans[m_lastPlan].first == cls) {
+    return m_plans[m_lastPlan].second;
   }
-  if (m_options.vertex) CollectVertices(entity);
-  if (className == L"AcDbText") CollectText(entity);
+  for (m_lastPlan = 0; m_lastPlan < m_plans.size(); ++m_lastPlan) {
+    if (m_plans[m_lastPlan].first == cls) return m_plans[m_lastPlan].second;
+  }
+  m_plans.emplace_back(cls, DecidePlan(cls->name()));
+  return m_plans.back().second;
+}
+
+PointCollector::ClassPlan PointCollector::DecidePlan(const OdString& className) {
+  ClassPlan plan;
+  plan.point = className == L"AcDbPoint";
+  for (const NamedCheck& named : kCurveChecks) {
+    if (className == named.className) plan.curve = named.check;
+  }
+  // For any other class both vertex converters give 0 without reading the entity, so they are
+  // not called.
+  plan.vertices = IsMeshEntityClass(className) || IsPolylineEntityClass(className);
+  plan.text = className == L"AcDbText";
+  return plan;
 }
 
 void PointCollector::CollectPoint(const OdDbEntityPtr& entity) {

@@ -8,6 +8,7 @@
 #include "DbPolyline.h"
 #include "TestDrawing.h"
 #include "convert/ConvertMeshes.h"
+#include "convert/ConvertPolylines.h"
 
 namespace {
 
@@ -328,6 +329,27 @@ TEST_F(convert_Meshes, HostErrorsInTheVertexWalkFailTheConversionCleanly) {
     ExpectMarker(output);
     EXPECT_EQ(before, HandleState::Of(*mesh));
     EXPECT_EQ(liveBefore, odrxLiveObjectCount());
+  }
+}
+
+// The walk asks the dispatchers which classes they take, and skips them for every other class:
+// whole names, case-sensitive, each dispatcher its own.
+TEST(convert_Dispatchers, TakeTheirClassesByWholeCaseSensitiveName) {
+  const struct {
+    const wchar_t* name;
+    bool mesh, polyline;
+  } cases[] = {
+      {L"AcDbFace", true, false},         {L"AcDbSolid", true, false},
+      {L"AcDbPolyFaceMesh", true, false}, {L"AcDbPolygonMesh", true, false},
+      {L"AcDbPolyline", false, true},     {L"AcDb2dPolyline", false, true},
+      {L"AcDb3dPolyline", false, true},   {L"AcDbface", false, false},
+      {L"AcDbFace ", false, false},       {L"AcDbPolyline2", false, false},
+      {L"AcDbLine", false, false},        {L"", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(OdString(c.name).toUtf8());
+    EXPECT_EQ(IsMeshEntityClass(c.name), c.mesh);
+    EXPECT_EQ(IsPolylineEntityClass(c.name), c.polyline);
   }
 }
 

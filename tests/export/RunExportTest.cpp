@@ -11,18 +11,41 @@
 #include "DbEllipse.h"
 #include "DbFace.h"
 #include "DbLine.h"
+#include "DbPoint.h"
 #include "DbPolyline.h"
 #include "DbSpline.h"
 #include "DbText.h"
 #include "ExportFixture.h"
+#include "RxObjectImpl.h"
 #include "afxwin.h"
 #include "host/ProductTitle.h"
+
+namespace quorlex_test {
+
+// Classes that derive from named ones under names of their own: the checks compare the whole
+// name, so neither the point check nor the vertex converters take them.
+class RenamedPoint : public OdDbPoint {
+  ODRX_DECLARE_MEMBERS(RenamedPoint);
+  ODRX_DECLARE_CREATE(RenamedPoint);
+};
+ODRX_CONS_DEFINE_MEMBERS(RenamedPoint, OdDbPoint, L"QuorlexTestRenamedPoint", L"POINT")
+
+class RenamedPolyline : public OdDbPolyline {
+  ODRX_DECLARE_MEMBERS(RenamedPolyline);
+  ODRX_DECLARE_CREATE(RenamedPolyline);
+};
+ODRX_CONS_DEFINE_MEMBERS(RenamedPolyline, OdDbPolyline, L"QuorlexTestRenamedPolyline",
+                         L"LWPOLYLINE")
+
+}  // namespace quorlex_test
 
 namespace {
 
 using quorlex_test::EverythingOn;
 using quorlex_test::ExportFixture;
 using quorlex_test::P;
+using quorlex_test::RenamedPoint;
+using quorlex_test::RenamedPolyline;
 
 struct XYZ {
   double x, y, z;
@@ -394,6 +417,32 @@ TEST_F(ExportCollection, TextGivesItsPosition) {
   options.text = 0;
   EXPECT_TRUE(Run(options));
   EXPECT_EQ(FileText(), "");
+}
+
+// What the walk decides about a class it decides once; entities of several classes in turn,
+// each kind more than once, must each give their own points.
+TEST_F(ExportCollection, InterleavedClassesEachGiveTheirOwnPoints) {
+  AddPoint(P(1, 1, 1));
+  AddLine(P(0, 0, 0), P(4, 0, 0));
+  AddLightweightPolyline({{5, 5}, {6, 5}}, false);
+  OdDbPointPtr renamedPoint = RenamedPoint::createObject();
+  renamedPoint->setPosition(P(9, 9, 9));
+  Add(renamedPoint);
+  renamedPoint.release();
+  AddPoint(P(2, 2, 2));
+  OdDbPolylinePtr renamedPolyline = RenamedPolyline::createObject();
+  renamedPolyline->addVertexAt(0, OdGePoint2d(8, 8));
+  renamedPolyline->addVertexAt(1, OdGePoint2d(9, 8));
+  Add(renamedPolyline);
+  renamedPolyline.release();
+  AddFace({P(0, 0, 7), P(1, 0, 7), P(1, 1, 7), P(1, 1, 7)});
+  AddLine(P(0, 2, 0), P(2, 2, 0));
+  AddLightweightPolyline({{7, 7}, {8, 7}}, false);
+  AddPoint(P(3, 3, 3));
+  EXPECT_TRUE(Run(EverythingOn()));
+  EXPECT_EQ(FileText(),
+            "1,1,1\n0,0,0\n4,0,0\n2,0,0\n5,5,0\n6,5,0\n2,2,2\n0,0,7\n1,0,7\n1,1,7\n"
+            "0,2,0\n2,2,0\n1,2,0\n7,7,0\n8,7,0\n3,3,3\n");
 }
 
 // --- The two choices of the dialog the export honours --------------------------------------------

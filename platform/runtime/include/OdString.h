@@ -31,9 +31,12 @@ class OdString {
   // Makes the wide buffer current for text that was given narrow. Reading c_str() does the same,
   // so no caller ever sees stale wide text; calling it on wide text does nothing.
   OdString& syncUnicode();
-  const wchar_t* c_str() const;
+  const wchar_t* c_str() const { return wide().c_str(); }
   operator const wchar_t*() const { return c_str(); }  // NOLINT: as on the host
-  const std::wstring& wide() const;
+  const std::wstring& wide() const {
+    if (m_narrowPending) syncWide();
+    return m_wide;
+  }
 
   int getLength() const;
   bool isEmpty() const;
@@ -58,8 +61,11 @@ class OdString {
   friend OdString operator+(const OdString& a, const OdString& b);
 
   friend bool operator==(const OdString& a, const OdString& b) { return a.compare(b) == 0; }
-  // Equality stops at the first difference: class names are compared for every entity walked.
-  friend bool operator==(const OdString& a, const wchar_t* b) { return a.equals(b); }
+  // Lengths first, then the elements: class names are compared for every entity walked, and a
+  // literal's length is known to the compiler. Same result as equals().
+  friend bool operator==(const OdString& a, const wchar_t* b) {
+    return std::wstring_view(a.wide()) == (b ? std::wstring_view(b) : std::wstring_view());
+  }
   friend bool operator<(const OdString& a, const OdString& b) { return a.compare(b) < 0; }
 
  private:

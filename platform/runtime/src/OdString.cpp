@@ -199,13 +199,6 @@ OdString& OdString::syncUnicode() {
   return *this;
 }
 
-const wchar_t* OdString::c_str() const { return wide().c_str(); }
-
-const std::wstring& OdString::wide() const {
-  syncWide();
-  return m_wide;
-}
-
 int OdString::getLength() const { return static_cast<int>(wide().size()); }
 
 bool OdString::isEmpty() const { return m_narrowPending ? m_narrow.empty() : m_wide.empty(); }

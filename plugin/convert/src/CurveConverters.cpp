@@ -1,4 +1,6 @@
 // Points, lines, circles, arcs and ellipses.
+#include <utility>
+
 #include "HostErrorGuard.h"
 #include "HostValues.h"
 #include "convert/ConvertCurves.h"
@@ -28,7 +30,7 @@ int ConvertPoint(OdDbPointPtr point, ON_Point& output) {
 int ExtractPoint(OdDbPointPtr point, ON_3dPoint& output) {
   return GuardHostErrors([&] {
     ON_Point converted;
-    if (!ConvertPoint(point, converted)) return 0;
+    if (!ConvertPoint(std::move(point), converted)) return 0;
     output = converted.point;
     return 1;
   });
@@ -46,7 +48,7 @@ int ConvertLine(OdDbLinePtr line, ON_LineCurve& output) {
 int ExtractLine(OdDbLinePtr line, ON_Line& output) {
   return GuardHostErrors([&] {
     ON_LineCurve converted;
-    if (!ConvertLine(line, converted)) return 0;
+    if (!ConvertLine(std::move(line), converted)) return 0;
     output = converted.m_line;
     return 1;
   });
@@ -65,7 +67,7 @@ int ConvertCircle(OdDbCirclePtr circle, ON_ArcCurve& output) {
 int ExtractCircle(OdDbCirclePtr circle, ON_Circle& output) {
   return GuardHostErrors([&] {
     ON_ArcCurve converted;
-    if (!ConvertCircle(circle, converted)) return 0;
+    if (!ConvertCircle(std::move(circle), converted)) return 0;
     output.plane = converted.m_arc.plane;
     output.radius = converted.m_arc.radius;
     return 1;

@@ -137,18 +137,39 @@ int AppendQuadFace(ON_Mesh& target, const ON_3dPoint& a, const ON_3dPoint& b, co
   return AppendFace(target, {a, b, c, d});
 }
 
+namespace {
+
+struct MeshClass {
+  const wchar_t* className;
+  int (*convert)(const OdDbEntityPtr& entity, ON_Mesh& output);
+};
+
+// ConvertMeshEntity's classes, in the order they are compared.
+const MeshClass kMeshClasses[] = {
+    {L"AcDbFace", [](const OdDbEntityPtr& e, ON_Mesh& o) { return ConvertFace(e, o); }},
+    {L"AcDbSolid", [](const OdDbEntityPtr& e, ON_Mesh& o) { return ConvertSolid(e, o); }},
+    {L"AcDbPolyFaceMesh",
+     [](const OdDbEntityPtr& e, ON_Mesh& o) { return ConvertPolyFaceMesh(e, o); }},
+    {L"AcDbPolygonMesh",
+     [](const OdDbEntityPtr& e, ON_Mesh& o) { return ConvertPolygonMesh(e, o); }},
+};
+
+}  // namespace
+
 int ConvertMeshEntity(OdDbEntityPtr entity, ON_Mesh& output) {
   return GuardHostErrors([&] {
-    if (HasClassName(*entity, L"AcDbFace")) return ConvertFace(OdDbFacePtr(entity), output);
-    if (HasClassName(*entity, L"AcDbSolid")) return ConvertSolid(OdDbSolidPtr(entity), output);
-    if (HasClassName(*entity, L"AcDbPolyFaceMesh")) {
-      return ConvertPolyFaceMesh(OdDbPolyFaceMeshPtr(entity), output);
-    }
-    if (HasClassName(*entity, L"AcDbPolygonMesh")) {
-      return ConvertPolygonMesh(OdDbPolygonMeshPtr(entity), output);
+    for (const MeshClass& named : kMeshClasses) {
+      if (HasClassName(*entity, named.className)) return named.convert(entity, output);
     }
     return 0;
   });
+}
+
+bool IsMeshEntityClass(const OdString& className) {
+  for (const MeshClass& named : kMeshClasses) {
+    if (className == named.className) return true;
+  }
+  return false;
 }
 
 int ConvertFace(OdDbFacePtr face, ON_Mesh& output) {

@@ -1,4 +1,6 @@
 // Lightweight, 2D and 3D polylines, their dispatcher and the polyline extractor.
+#include <utility>
+
 #include "Ge/GeMatrix3d.h"
 #include "HostErrorGuard.h"
 #include "HostValues.h"
@@ -74,25 +76,45 @@ int Convert3dPolyline(OdDb3dPolylinePtr polyline, ON_PolylineCurve& output) {
   });
 }
 
+namespace {
+
+struct PolylineClass {
+  const wchar_t* className;
+  int (*convert)(const OdDbEntityPtr& entity, ON_PolylineCurve& output);
+};
+
+// ConvertPolylineEntity's classes, in the order they are compared.
+const PolylineClass kPolylineClasses[] = {
+    {L"AcDbPolyline",
+     [](const OdDbEntityPtr& e, ON_PolylineCurve& o) { return ConvertPolyline(e, o); }},
+    {L"AcDb2dPolyline",
+     [](const OdDbEntityPtr& e, ON_PolylineCurve& o) { return Convert2dPolyline(e, o); }},
+    {L"AcDb3dPolyline",
+     [](const OdDbEntityPtr& e, ON_PolylineCurve& o) { return Convert3dPolyline(e, o); }},
+};
+
+}  // namespace
+
 int ConvertPolylineEntity(OdDbEntityPtr entity, ON_PolylineCurve& output) {
   return GuardHostErrors([&] {
-    if (HasClassName(*entity, L"AcDbPolyline")) {
-      return ConvertPolyline(OdDbPolylinePtr(entity), output);
-    }
-    if (HasClassName(*entity, L"AcDb2dPolyline")) {
-      return Convert2dPolyline(OdDb2dPolylinePtr(entity), output);
-    }
-    if (HasClassName(*entity, L"AcDb3dPolyline")) {
-      return Convert3dPolyline(OdDb3dPolylinePtr(entity), output);
+    for (const PolylineClass& named : kPolylineClasses) {
+      if (HasClassName(*entity, named.className)) return named.convert(entity, output);
     }
     return 0;
   });
 }
 
+bool IsPolylineEntityClass(const OdString& className) {
+  for (const PolylineClass& named : kPolylineClasses) {
+    if (className == named.className) return true;
+  }
+  return false;
+}
+
 int ExtractPolyline(OdDbEntityPtr entity, ON_Polyline& output) {
   return GuardHostErrors([&] {
     ON_PolylineCurve converted;
-    if (!ConvertPolylineEntity(entity, converted)) return 0;
+    if (!ConvertPolylineEntity(std::move(entity), converted)) return 0;
     output = converted.m_pline;
     return 1;
   });

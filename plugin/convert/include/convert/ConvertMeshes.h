@@ -17,6 +17,9 @@
 // order, exactly and case-sensitively, go to the converters below; any other class name returns
 // 0 without an error.
 int ConvertMeshEntity(OdDbEntityPtr entity, ON_Mesh& output);
+// Whether ConvertMeshEntity takes entities of that exact class name; for any other class it
+// returns 0 without reading the entity.
+bool IsMeshEntityClass(const OdString& className);
 
 // One triangle (p0, p1, p2) when the fourth corner equals the third within OdGeContext::gTol,
 // else the quad (p0, p1, p2, p3). A face that cleaning leaves without a valid topology (all

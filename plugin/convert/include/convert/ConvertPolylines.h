@@ -30,6 +30,9 @@ int Convert3dPolyline(OdDb3dPolylinePtr polyline, ON_PolylineCurve& output);
 // exactly and case-sensitively, go to the converter above; any other class name (also of a class
 // derived from one of these) returns 0 without an error and leaves the output as it was.
 int ConvertPolylineEntity(OdDbEntityPtr entity, ON_PolylineCurve& output);
+// Whether ConvertPolylineEntity (and so ExtractPolyline) takes entities of that exact class
+// name; for any other class both return 0 without reading the entity.
+bool IsPolylineEntityClass(const OdString& className);
 
 // ConvertPolylineEntity's point list; on 0 the output keeps what it held.
 int ExtractPolyline(OdDbEntityPtr entity, ON_Polyline& output);

@@ -3,6 +3,9 @@
 // The export command runs it; the fuzz target and the stage benchmark run it without the dialogs.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "DbEntity.h"
 #include "DbObjectId.h"
 #include "opennurbs.h"
@@ -26,11 +29,25 @@ class PointCollector {
 
  private:
   using Check = void (PointCollector::*)(const OdDbEntityPtr&);
+  // What the class-name checks decide for one runtime class. The names differ, so a class
+  // matches at most one named check; `vertices` marks the classes whose vertices the mesh or
+  // polyline converters take (any other class gives them nothing).
+  struct ClassPlan {
+    bool point = false;
+    Check curve = nullptr;
+    bool vertices = false;
+    bool text = false;
+  };
   struct NamedCheck {
     const wchar_t* className;
     Check check;
   };
   static const NamedCheck kCurveChecks[];
+
+  // The plan depends only on the class, so it is decided once per class and run; the classes of
+  // the entities walked outlive the walk.
+  const ClassPlan& PlanOf(const OdRxClass* cls);
+  static ClassPlan DecidePlan(const OdString& className);
 
   void CollectPoint(const OdDbEntityPtr& entity);
   void CollectLine(const OdDbEntityPtr& entity);
@@ -45,6 +62,9 @@ class PointCollector {
 
   const ExportOptions& m_options;
   ON_3dPointArray& m_points;
+  // Few classes occur in one drawing: a short list, the last one found first.
+  std::vector<std::pair<const OdRxClass*, ClassPlan>> m_plans;
+  size_t m_lastPlan = 0;
 
   // Working geometry, built once per run and reused for every entity; each converter assigns a
   // complete value on success, and only then is its object read.
