@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <unordered_map>
 
 #include "DbBlockTableRecord.h"
 #include "DbGenericEntity.h"
@@ -53,14 +54,55 @@ unsigned AddFromModelSpace(OdDbDatabase* database, OdDbSelectionSet& selection, 
   return found;
 }
 
+// Layer and type names are looked up once per layer and per class, not once per entity: a
+// whole drawing of points sits on a few layers and is of one class.
+class TraitMatcher {
+ public:
+  explicit TraitMatcher(const SelectionSpec& spec) : spec_(spec) {}
+
+  bool operator()(const OdDbEntity& entity) {
+    switch (spec_.kind()) {
+      case SelectionSpec::Kind::kAll:
+        return true;
+      case SelectionSpec::Kind::kNone:
+        return false;
+      case SelectionSpec::Kind::kLayer:
+        return LayerMatches(entity);
+      case SelectionSpec::Kind::kType:
+        return TypeMatches(entity);
+      case SelectionSpec::Kind::kHandle:
+        return spec_.MatchesHandle(entity.getDbHandle().value());
+    }
+    return false;
+  }
+
+ private:
+  bool LayerMatches(const OdDbEntity& entity) {
+    const OdDbStub* layer = entity.layerId().stub();
+    const auto known = layers_.find(layer);
+    if (known != layers_.end()) return known->second;
+    return layers_.emplace(layer, spec_.MatchesLayer(entity.layer().wide())).first->second;
+  }
+  // A generic entity keeps its own DXF name, which its class does not decide.
+  bool TypeMatches(const OdDbEntity& entity) {
+    const OdRxClass* cls = entity.isA();
+    if (cls->isDerivedFrom(OdDbGenericEntity::desc())) {
+      return spec_.MatchesType(DxfTypeName(entity));
+    }
+    const auto known = types_.find(cls);
+    if (known != types_.end()) return known->second;
+    return types_.emplace(cls, spec_.MatchesType(DxfTypeName(entity))).first->second;
+  }
+
+  const SelectionSpec& spec_;
+  std::unordered_map<const OdDbStub*, bool> layers_;
+  std::unordered_map<const OdRxClass*, bool> types_;
+};
+
 unsigned AddMatching(OdDbDatabase* database, OdDbSelectionSet& selection,
                      const SelectionSpec& spec) {
   if (spec.kind() == SelectionSpec::Kind::kNone) return 0;
-  return AddFromModelSpace(database, selection, [&spec](OdDbEntity& entity) {
-    const OdString layer = entity.layer();
-    const std::wstring type = DxfTypeName(entity);
-    return spec.Matches(EntityTraits{layer.wide(), type, entity.getDbHandle().value()});
-  });
+  return AddFromModelSpace(database, selection, TraitMatcher(spec));
 }
 
 unsigned AddInWindow(OdDbDatabase* database, OdDbSelectionSet& selection, const PlanWindow& window,

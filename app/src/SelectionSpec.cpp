@@ -70,22 +70,34 @@ SelectionSpec SelectionSpec::Parse(std::string_view utf8) {
 }
 
 bool SelectionSpec::Matches(const EntityTraits& entity) const {
-  const auto named = [this](std::wstring_view name) {
-    return std::find(names_.begin(), names_.end(), AsciiUpper(name)) != names_.end();
-  };
   switch (kind_) {
     case Kind::kAll:
       return true;
     case Kind::kNone:
       return false;
     case Kind::kLayer:
-      return named(entity.layer);
+      return MatchesLayer(entity.layer);
     case Kind::kType:
-      return named(entity.dxfType);
+      return MatchesType(entity.dxfType);
     case Kind::kHandle:
-      return std::find(handles_.begin(), handles_.end(), entity.handle) != handles_.end();
+      return MatchesHandle(entity.handle);
   }
   return false;
+}
+
+bool SelectionSpec::MatchesLayer(std::wstring_view layer) const {
+  return kind_ == Kind::kLayer &&
+         std::find(names_.begin(), names_.end(), AsciiUpper(layer)) != names_.end();
+}
+
+bool SelectionSpec::MatchesType(std::wstring_view dxfType) const {
+  return kind_ == Kind::kType &&
+         std::find(names_.begin(), names_.end(), AsciiUpper(dxfType)) != names_.end();
+}
+
+bool SelectionSpec::MatchesHandle(std::uint64_t handle) const {
+  return kind_ == Kind::kHandle &&
+         std::find(handles_.begin(), handles_.end(), handle) != handles_.end();
 }
 
 }  // namespace app

@@ -42,6 +42,11 @@ class SelectionSpec {
 
   Kind kind() const { return kind_; }
   bool Matches(const EntityTraits& entity) const;
+  // The parts of Matches for one trait, for callers that look a trait up only when the kind
+  // needs it.
+  bool MatchesLayer(std::wstring_view layer) const;
+  bool MatchesType(std::wstring_view dxfType) const;
+  bool MatchesHandle(std::uint64_t handle) const;
 
  private:
   Kind kind_ = Kind::kAll;

@@ -3,6 +3,7 @@
 // costs time in proportion to its size.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "DbObjectId.h"
@@ -12,20 +13,25 @@ class OdDbSelectionSetIterator : public OdRxObject {
   ODRX_DECLARE_MEMBERS(OdDbSelectionSetIterator);
 
  public:
-  bool done() const { return m_index >= m_ids.size(); }
+  bool done() const { return m_index >= m_ids->size(); }
   void next() {
     if (!done()) ++m_index;
   }
   // The current id; kNull when done().
-  OdDbObjectId objectId() const { return done() ? OdDbObjectId::kNull : m_ids[m_index]; }
+  OdDbObjectId objectId() const { return done() ? OdDbObjectId::kNull : (*m_ids)[m_index]; }
 
   static OdSmartPtr<OdDbSelectionSetIterator> createObject(std::vector<OdDbObjectId> ids);
+  // Over a list that nobody changes any more (a set copies its list before it changes a shared
+  // one).
+  static OdSmartPtr<OdDbSelectionSetIterator> createObject(
+      std::shared_ptr<const std::vector<OdDbObjectId>> ids);
 
  protected:
   OdDbSelectionSetIterator() = default;
 
  private:
-  std::vector<OdDbObjectId> m_ids;  // a snapshot: changing the set does not disturb a walk
+  // A snapshot: changing the set does not disturb a walk.
+  std::shared_ptr<const std::vector<OdDbObjectId>> m_ids;
   size_t m_index = 0;
 };
 
@@ -45,8 +51,8 @@ class OdDbSelectionSet : public OdRxObject {
   void remove(OdDbObjectId id);
   bool isMember(OdDbObjectId id) const;
   void clear();
-  unsigned int numEntities() const { return static_cast<unsigned int>(m_ids.size()); }
-  const std::vector<OdDbObjectId>& objectIds() const { return m_ids; }
+  unsigned int numEntities() const { return static_cast<unsigned int>(m_ids->size()); }
+  const std::vector<OdDbObjectId>& objectIds() const { return *m_ids; }
   OdDbSelectionSetIteratorPtr newIterator() const;
 
  protected:
@@ -58,9 +64,13 @@ class OdDbSelectionSet : public OdRxObject {
   void index(OdDbStub* stub);
   void insertHashed(OdDbStub* stub);
   void rebuildIndex();
+  // The member list, copied first while an iterator still walks it.
+  std::vector<OdDbObjectId>& writableIds();
 
   OdDbDatabase* m_database = nullptr;  // not a reference: a set does not keep its drawing alive
-  std::vector<OdDbObjectId> m_ids;
+  // Shared with the iterators made since the last change, so that a walk over a set of a
+  // million members does not copy them.
+  std::shared_ptr<std::vector<OdDbObjectId>> m_ids = std::make_shared<std::vector<OdDbObjectId>>();
   // Membership: members of m_database by handle in a bit array (handles are mostly dense), while
   // it stays within 16 bytes a member; the rest in an open-addressing table of their records, at
   // most half full.

@@ -2,6 +2,7 @@
 #include "DbSSet.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 
 #include "DbDatabaseImpl.h"
@@ -10,6 +11,12 @@ ODRX_NO_CONS_DEFINE_MEMBERS(OdDbSelectionSetIterator, OdRxObject, L"OdDbSelectio
 ODRX_NO_CONS_DEFINE_MEMBERS(OdDbSelectionSet, OdRxObject, L"OdDbSelectionSet")
 
 OdDbSelectionSetIteratorPtr OdDbSelectionSetIterator::createObject(std::vector<OdDbObjectId> ids) {
+  return createObject(std::make_shared<const std::vector<OdDbObjectId>>(std::move(ids)));
+}
+
+OdDbSelectionSetIteratorPtr OdDbSelectionSetIterator::createObject(
+    std::shared_ptr<const std::vector<OdDbObjectId>> ids) {
+  assert(ids && "an iterator needs a list, if an empty one");
   auto* it = new OdRxObjectImpl<OdDbSelectionSetIterator>;
   it->m_ids = std::move(ids);
   return OdDbSelectionSetIteratorPtr(static_cast<OdDbSelectionSetIterator*>(it));
@@ -23,13 +30,13 @@ OdDbSelectionSetPtr OdDbSelectionSet::createObject(const OdDbDatabase* database)
 
 void OdDbSelectionSet::append(OdDbObjectId id) {
   if (id.isNull() || isMember(id)) return;
-  m_ids.push_back(id);
+  writableIds().push_back(id);
   index(id.stub());
 }
 
 void OdDbSelectionSet::remove(OdDbObjectId id) {
   if (!isMember(id)) return;
-  std::erase(m_ids, id);
+  std::erase(writableIds(), id);
   rebuildIndex();
 }
 
@@ -42,7 +49,7 @@ bool OdDbSelectionSet::isMember(OdDbObjectId id) const {
 }
 
 void OdDbSelectionSet::clear() {
-  m_ids.clear();
+  writableIds().clear();
   m_bits.clear();
   m_slots.clear();
   m_hashed = 0;
@@ -61,7 +68,7 @@ void OdDbSelectionSet::index(OdDbStub* stub) {
 bool OdDbSelectionSet::coverBits(OdUInt64 handle) {
   const OdUInt64 word = handle / 64;
   if (word < m_bits.size()) return true;
-  const size_t limit = 2 * m_ids.size() + 1024;
+  const size_t limit = 2 * m_ids->size() + 1024;
   if (word >= limit) return false;
   m_bits.resize(std::min<size_t>(limit, std::max<size_t>(word + 1, 2 * m_bits.size())), 0);
   if (m_hashed > 0) rebuildIndex();
@@ -97,7 +104,7 @@ void OdDbSelectionSet::rebuildIndex() {
   std::fill(m_bits.begin(), m_bits.end(), 0);
   m_slots.clear();
   m_hashed = 0;
-  for (OdDbObjectId id : m_ids) {
+  for (OdDbObjectId id : *m_ids) {
     OdDbStub* stub = id.stub();
     if (m_database != nullptr && stub->database == m_database &&
         stub->handle / 64 < m_bits.size()) {
@@ -108,6 +115,12 @@ void OdDbSelectionSet::rebuildIndex() {
   }
 }
 
+std::vector<OdDbObjectId>& OdDbSelectionSet::writableIds() {
+  if (m_ids.use_count() > 1) m_ids = std::make_shared<std::vector<OdDbObjectId>>(*m_ids);
+  return *m_ids;
+}
+
 OdDbSelectionSetIteratorPtr OdDbSelectionSet::newIterator() const {
-  return OdDbSelectionSetIterator::createObject(m_ids);
+  return OdDbSelectionSetIterator::createObject(
+      std::shared_ptr<const std::vector<OdDbObjectId>>(m_ids));
 }
