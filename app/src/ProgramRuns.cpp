@@ -43,7 +43,7 @@ class ExportAnswers : public PromptAnswers, public DialogAnswers {
 // Runs `body` with an open session; a drawing or module that cannot be used gives kUnusable.
 template <typename Body>
 int WithSession(const DrawingRequest& request, CommandLineOutput& output, PromptAnswers& prompts,
-                DialogAnswers& dialogs, std::ostream& errors, Body body) {
+                DialogAnswers& dialogs, std::ostream& errors, SessionEnd end, Body body) {
   std::optional<HostSession> session;
   try {
     session.emplace(request, output, prompts, dialogs);
@@ -57,25 +57,28 @@ int WithSession(const DrawingRequest& request, CommandLineOutput& output, Prompt
   body(*session);
   const bool saved = session->Save(errors);
   output.Finish();
+  if (end == SessionEnd::kProcessExit) session->KeepDrawingUntilExit();
   return output.sawFailure() || !saved ? kFailed : 0;
 }
 
 }  // namespace
 
-int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors) {
+int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors,
+              SessionEnd end) {
   CommandLineOutput output(out);
   ExportAnswers answers(request);
   bool succeeded = false;
-  const int status = WithSession(request, output, answers, answers, errors, [&](HostSession& s) {
-    output.Prompt(L"Command:", L"Quorlex");
-    s.RunCommand(L"Quorlex");
-    succeeded = output.sawSuccess();
-  });
+  const int status =
+      WithSession(request, output, answers, answers, errors, end, [&](HostSession& s) {
+        output.Prompt(L"Command:", L"Quorlex");
+        s.RunCommand(L"Quorlex");
+        succeeded = output.sawSuccess();
+      });
   if (status == 0 && !succeeded) return kFailed;
   return status;
 }
 
-int RunScript(const RunRequest& request, std::ostream& out, std::ostream& errors) {
+int RunScript(const RunRequest& request, std::ostream& out, std::ostream& errors, SessionEnd end) {
   std::optional<Script> script;
   try {
     script = Script::Load(request.script);
@@ -85,7 +88,7 @@ int RunScript(const RunRequest& request, std::ostream& out, std::ostream& errors
   }
   CommandLineOutput output(out);
   ScriptAnswers answers(*script, output);
-  return WithSession(request, output, answers, answers, errors, [&](HostSession& session) {
+  return WithSession(request, output, answers, answers, errors, end, [&](HostSession& session) {
     for (std::optional<std::string> line = script->NextCommand(); line;
          line = script->NextCommand()) {
       const std::wstring command = DecodeUtf8(*line).value_or(L"");

@@ -12,12 +12,14 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// The batch commands end the process as soon as they return, so their drawing is left to the
+// exit rather than destroyed object by object; the shell opens and closes drawings as it goes.
 int Dispatch(const app::Request& request) {
   if (const auto* exportRequest = std::get_if<app::ExportRequest>(&request)) {
-    return app::RunExport(*exportRequest, std::cout, std::cerr);
+    return app::RunExport(*exportRequest, std::cout, std::cerr, app::SessionEnd::kProcessExit);
   }
   if (const auto* runRequest = std::get_if<app::RunRequest>(&request)) {
-    return app::RunScript(*runRequest, std::cout, std::cerr);
+    return app::RunScript(*runRequest, std::cout, std::cerr, app::SessionEnd::kProcessExit);
   }
   if (const auto* shellRequest = std::get_if<app::ShellRequest>(&request)) {
     return app::RunShell(*shellRequest, std::cin, std::cout, std::cerr);

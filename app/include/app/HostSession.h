@@ -50,15 +50,29 @@ class HostSession {
   // drawing's file (DWGNAME, DWGPREFIX). Throws OdError.
   void SaveTo(const std::string& path);
 
+  // For a process that ends as soon as the session closes: the open drawing is then not
+  // destroyed object by object (for a drawing of a million entities a twentieth of a batch run)
+  // but handed to the operating system with the rest of the process's memory. It stays
+  // reachable until the process ends; the session closes as usual otherwise (the module is
+  // stopped and unloaded). Call it only after every file has been written and closed: nothing
+  // that destroying the drawing would do is left undone (it writes nothing and holds no file).
+  void KeepDrawingUntilExit();
+
  private:
   class Impl;
   std::unique_ptr<Impl> impl_;
 };
 
+// How a batch run closes its session: the program, which exits right after, keeps the drawing
+// until the exit (HostSession::KeepDrawingUntilExit); callers that go on running tear it down.
+enum class SessionEnd { kTearDown, kProcessExit };
+
 // `quorlex export`: the exit status (0 success, 1 failure, 2 drawing or module unusable).
-int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors);
+int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& errors,
+              SessionEnd end = SessionEnd::kTearDown);
 // `quorlex run`: 0, or 1 when a command printed a "Failure [...]" line or ended with an error
 // (or the save failed), 2 as for export.
-int RunScript(const RunRequest& request, std::ostream& out, std::ostream& errors);
+int RunScript(const RunRequest& request, std::ostream& out, std::ostream& errors,
+              SessionEnd end = SessionEnd::kTearDown);
 
 }  // namespace app
