@@ -99,3 +99,52 @@ TEST(OpennurbsSimpleArray, GrowsAndAppendsItsOwnElementsSafely) {
 }
 
 }  // namespace
+
+namespace {
+
+// Growth keeps the elements and zeroes what it adds, whether the array reallocates its block
+// (plain values) or moves its elements into a new one (arrays of arrays).
+TEST(OpennurbsSimpleArray, GrowthKeepsElementsAndZeroesTheNewCapacity) {
+  ON_3dPointArray points;
+  for (int i = 0; i < 5; ++i) points.Append(ON_3dPoint(i, -i, 0.5 * i));
+  points.Reserve(1000);
+  points.SetCount(1000);
+  EXPECT_EQ(points[4], ON_3dPoint(4, -4, 2));
+  EXPECT_EQ(points[5], ON_3dPoint(0, 0, 0));
+  EXPECT_EQ(points[999], ON_3dPoint(0, 0, 0));
+  points[999] = ON_3dPoint(7, 7, 7);
+  points.SetCapacity(3);  // shrinks; growing again zeroes the elements it gives back
+  points.SetCapacity(1000);
+  points.SetCount(1000);
+  EXPECT_EQ(points[2], ON_3dPoint(2, -2, 1));
+  EXPECT_EQ(points[999], ON_3dPoint(0, 0, 0));
+
+  ON_SimpleArray<ON_SimpleArray<int>> nested;
+  for (int i = 0; i < 100; ++i) nested.AppendNew().Append(i);
+  ASSERT_EQ(nested.Count(), 100);
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(nested[i][0], i);
+  nested.Reserve(500);
+  nested.SetCount(500);
+  EXPECT_EQ(nested[99][0], 99);
+  EXPECT_EQ(nested[499].Count(), 0);
+}
+
+// Small arrays double; past 16 MiB an array grows by a quarter of its count.
+TEST(OpennurbsSimpleArray, LargeArraysGrowByAQuarter) {
+  ON_SimpleArray<double> small;
+  small.Reserve(1000);
+  small.SetCount(1000);
+  small.Append(1.0);
+  EXPECT_EQ(small.Capacity(), 2000);
+
+  const int count = (24 << 20) / static_cast<int>(sizeof(double));
+  ON_SimpleArray<double> large(count);
+  large.SetCount(count);
+  large[count - 1] = 3.5;
+  large.Append(4.5);
+  EXPECT_EQ(large.Capacity(), count + count / 4);
+  EXPECT_EQ(large[count - 1], 3.5);
+  EXPECT_EQ(large[count], 4.5);
+}
+
+}  // namespace
