@@ -192,7 +192,8 @@ TEST(DxfSplitRead, TwoThreadsReadWhatOneReads) {
   dxftest::writeAll(dir / "stale.dxf", drawing(6000, "", "200"));
   expectSameOutcome(dir / "stale.dxf", true);
   Outcome one = readWith(dir / "big.dxf", false);
-  EXPECT_NE(one.dump.find("AcDb3dPolylineVertex layer V5996/"), std::string::npos);  // the drawing is what it says
+  EXPECT_NE(one.dump.find("AcDb3dPolylineVertex layer V5996/"),
+            std::string::npos);  // the drawing is what it says
   EXPECT_NE(one.dump.find("AcDbPoint layer L4/"), std::string::npos);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 #include "dxf/DxfTagReader.h"
@@ -17,6 +18,36 @@ void appendLittleEndian(std::string& out, T v) {
   out.append(bytes, sizeof v);
 }
 
+// Coordinates of drawings are mostly short decimals ("497627.353"). For a number of at least 1
+// with a fraction, the shortest text that reads back as it is the fixed one with the fewest
+// decimals that does (no text of fewer digits can: it would be an integer, which a double that is
+// no integer does not read back as), and fixed notation is shorter than scientific, so this is
+// what to_chars writes. Below 2^50 the digits' integer m is within 1/8 of value * 10^k, so it is
+// the only candidate, and m / 10^k is the correctly rounded reading of the text. Others: false.
+bool quickFixed(double value, char* out, std::size_t& length) {
+  static constexpr double kScale[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  static constexpr std::uint64_t kIntScale[] = {1,      10,      100,      1000,      10000,
+                                                100000, 1000000, 10000000, 100000000, 1000000000};
+  const double a = std::fabs(value);
+  if (!(a >= 1.0) || a >= 1e15 || a == std::floor(a)) return false;
+  for (int k = 1; k <= 9; ++k) {
+    const double t = a * kScale[k];
+    if (t >= 0x1p50) return false;
+    const double m = std::nearbyint(t);
+    if (m / kScale[k] != a) continue;
+    const auto digits = static_cast<std::uint64_t>(m);
+    char* p = out;
+    if (value < 0) *p++ = '-';
+    p = std::to_chars(p, p + 20, digits / kIntScale[k]).ptr;
+    *p++ = '.';
+    std::uint64_t fraction = digits % kIntScale[k];
+    for (int i = k - 1; i >= 0; --i, fraction /= 10) p[i] = static_cast<char>('0' + fraction % 10);
+    length = static_cast<std::size_t>(p + k - out);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string formatReal(double value) {
@@ -25,6 +56,8 @@ std::string formatReal(double value) {
 }
 
 std::size_t formatRealInto(char (&buf)[32], double value) {
+  std::size_t quick = 0;
+  if (quickFixed(value, buf, quick)) return quick;
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf - 2, value);
   assert(ec == std::errc() && "a double always fits 30 characters");
   std::string_view s(buf, static_cast<std::size_t>(end - buf));
