@@ -9,6 +9,7 @@
 // OdError(eNotOpenForWrite). Objects not (yet) in a database can always be changed.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "DbObjectId.h"
@@ -20,6 +21,10 @@ class OdDbObject : public OdRxObject {
  public:
   OdDbObject();
   ~OdDbObject() override;
+
+  // Database objects take their memory from the runtime's pool of small blocks.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* block, std::size_t size) noexcept;
 
   OdDbObjectId objectId() const;
   OdDbObjectId ownerId() const;

@@ -6,6 +6,7 @@
 #include "DbDatabaseImpl.h"
 #include "DbEntity.h"
 #include "DbLayerTableRecord.h"
+#include "ObjectPool.h"
 
 ODRX_NO_CONS_DEFINE_MEMBERS(OdDbObject, OdRxObject, L"AcDbObject")
 ODRX_NO_CONS_DEFINE_MEMBERS(OdDbEntity, OdDbObject, L"AcDbEntity")
@@ -13,6 +14,12 @@ ODRX_NO_CONS_DEFINE_MEMBERS(OdDbEntity, OdDbObject, L"AcDbEntity")
 OdDbObject::OdDbObject() = default;
 
 OdDbObject::~OdDbObject() = default;
+
+void* OdDbObject::operator new(std::size_t size) { return odpool::allocate(size); }
+
+void OdDbObject::operator delete(void* block, std::size_t size) noexcept {
+  odpool::deallocate(block, size);
+}
 
 OdDbObjectId OdDbObject::objectId() const { return OdDbObjectId(m_stub); }
 
