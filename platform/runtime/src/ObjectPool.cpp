@@ -4,7 +4,23 @@
 #include <mutex>
 #include <new>
 
+// Under the address sanitizer (GCC says so by a macro, clang by a feature) the pool is off.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUORLEX_POOL_OFF 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUORLEX_POOL_OFF 1
+#endif
+#endif
+
 namespace odpool {
+
+#if defined(QUORLEX_POOL_OFF)
+// Under the address sanitizer each object is its own allocation, so that use after free and
+// overruns of database objects are still caught.
+void* allocate(std::size_t size) { return ::operator new(size); }
+void deallocate(void* block, std::size_t) noexcept { ::operator delete(block); }
+#else
 namespace {
 
 constexpr std::size_t kGranule = 8;
@@ -47,18 +63,6 @@ std::size_t classOf(std::size_t size) { return (size + kGranule - 1) / kGranule;
 
 }  // namespace
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) && !defined(__SANITIZE_ADDRESS__)
-#define __SANITIZE_ADDRESS__ 1
-#endif
-#endif
-
-#if defined(__SANITIZE_ADDRESS__)
-// Under the address sanitizer each object is its own allocation, so that use after free and
-// overruns of database objects are still caught.
-void* allocate(std::size_t size) { return ::operator new(size); }
-void deallocate(void* block, std::size_t) noexcept { ::operator delete(block); }
-#else
 void* allocate(std::size_t size) {
   if (size > kMaxPooled) return ::operator new(size);
   const std::size_t k = classOf(size);
