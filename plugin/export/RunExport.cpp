@@ -90,6 +90,9 @@ bool RunExport(OdEdCommandContext* context, HWND* mainWindow) {
   // (and copies) at its last growth.
   points.Reserve(static_cast<int>(selection->numEntities()));
   CollectPoints(*selection, options, points);
+  // Not needed past the walk: its id list (8 bytes an entity) is given back before the point
+  // entities are made and the file is written, when the run needs the most memory.
+  selection = nullptr;
   if (options.createPoints) CreatePointEntities(points, database);
   return WritePoints(userIO, points, fileDialog.GetPathName(), options);
 }

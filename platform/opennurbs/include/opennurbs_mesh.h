@@ -87,6 +87,7 @@ class ON_MeshTopology {
   void Build(const ON_Mesh& mesh);
   void BuildVertices(const ON_Mesh& mesh);
   void BuildEdges(const ON_Mesh& mesh);
+  void ListVertexEdges();
   void LinkRecords();
   bool VerticesAreConsistent() const;
   bool EdgesAreConsistent() const;
@@ -94,10 +95,13 @@ class ON_MeshTopology {
   bool FaceMatchesCorners(int f) const;
 
   bool m_valid = false;
-  // Storage that the records' pointers point into.
+  // Storage that the records' pointers point into: one block each, the lists of one vertex or
+  // edge side by side (a list per record would cost an allocation per vertex and per edge).
   ON_SimpleArray<int> m_vi_store;
-  ON_SimpleArray<ON_SimpleArray<int>> m_topv_edges;
-  ON_SimpleArray<ON_SimpleArray<int>> m_tope_faces;
+  ON_SimpleArray<int> m_topei_store;      // each vertex's edges, ascending edge index
+  ON_SimpleArray<int> m_topv_edge_start;  // where vertex k's edges start in m_topei_store
+  ON_SimpleArray<int> m_topfi_store;      // each edge's faces
+  ON_SimpleArray<int> m_tope_face_start;  // where edge e's faces start in m_topfi_store
 };
 
 class ON_Mesh {

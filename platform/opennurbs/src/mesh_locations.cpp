@@ -18,6 +18,17 @@ int CompareCoordinate(double a, double b) {
   return 0;
 }
 
+// Stable: an element moves only past elements that sort after it.
+template <typename Before>
+void InsertionSort(std::vector<int>& v, Before before) {
+  for (size_t i = 1; i < v.size(); ++i) {
+    const int x = v[i];
+    size_t j = i;
+    for (; j > 0 && before(x, v[j - 1]); --j) v[j] = v[j - 1];
+    v[j] = x;
+  }
+}
+
 }  // namespace
 
 int CompareLocation(const ON_3dPoint& a, const ON_3dPoint& b) {
@@ -35,8 +46,12 @@ LocationGroups GroupByLocation(const ON_3dPoint* points, int count) {
   LocationGroups g;
   g.sorted.resize(static_cast<size_t>(std::max(count, 0)));
   std::iota(g.sorted.begin(), g.sorted.end(), 0);
-  std::stable_sort(g.sorted.begin(), g.sorted.end(),
-                   [points](int a, int b) { return CompareLocation(points[a], points[b]) < 0; });
+  const auto before = [points](int a, int b) { return CompareLocation(points[a], points[b]) < 0; };
+  if (g.sorted.size() <= 16) {
+    InsertionSort(g.sorted, before);  // a face's corners: stable, and no buffer to allocate
+  } else {
+    std::stable_sort(g.sorted.begin(), g.sorted.end(), before);
+  }
   g.group_of.assign(g.sorted.size(), -1);
   for (size_t k = 0; k < g.sorted.size(); ++k) {
     const int v = g.sorted[k];

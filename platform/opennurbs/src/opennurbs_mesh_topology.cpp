@@ -2,6 +2,7 @@
 // and the consistency check.
 #include <algorithm>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "mesh_locations.h"
@@ -32,8 +33,10 @@ void ON_MeshTopology::Destroy() {
   m_tope.Destroy();
   m_topf.Destroy();
   m_vi_store.Destroy();
-  m_topv_edges.Destroy();
-  m_tope_faces.Destroy();
+  m_topei_store.Destroy();
+  m_topv_edge_start.Destroy();
+  m_topfi_store.Destroy();
+  m_tope_face_start.Destroy();
   m_valid = false;
 }
 
@@ -43,6 +46,7 @@ void ON_MeshTopology::Build(const ON_Mesh& mesh) {
   if (mesh.VertexCount() < 1) return;  // an empty mesh has an invalid, empty topology
   BuildVertices(mesh);
   BuildEdges(mesh);
+  ListVertexEdges();
   LinkRecords();
   m_valid = true;
 }
@@ -55,11 +59,9 @@ void ON_MeshTopology::BuildVertices(const ON_Mesh& mesh) {
   m_vi_store.Append(n, g.sorted.data());
   const int groups = g.GroupCount();
   m_topv.Reserve(groups);
-  m_topv_edges.Reserve(groups);
   for (int k = 0; k < groups; ++k) {
     ON_MeshTopologyVertex& v = m_topv.AppendNew();
     v.m_v_count = g.group_start[static_cast<size_t>(k) + 1] - g.group_start[static_cast<size_t>(k)];
-    m_topv_edges.AppendNew();
   }
 }
 
@@ -100,28 +102,31 @@ bool CollectSides(const ON_MeshFace& face, int f, const ON_SimpleArray<int>& map
 
 void ON_MeshTopology::BuildEdges(const ON_Mesh& mesh) {
   std::vector<Side> sides;
+  sides.reserve(static_cast<size_t>(mesh.FaceCount()) * 4);
   std::vector<bool> proper(static_cast<size_t>(mesh.FaceCount()));
+  m_topf.Reserve(mesh.FaceCount());
   for (int f = 0; f < mesh.FaceCount(); ++f) {
     proper[static_cast<size_t>(f)] =
         CollectSides(mesh.m_F[f], f, m_topv_map, mesh.VertexCount(), sides);
     m_topf.AppendNew();
   }
   std::sort(sides.begin(), sides.end());
+  m_topfi_store.Reserve(static_cast<int>(sides.size()));
   for (size_t k = 0; k < sides.size(); ++k) {
     const Side& s = sides[k];
     if (k == 0 || s.lo != sides[k - 1].lo || s.hi != sides[k - 1].hi) {
       ON_MeshTopologyEdge& edge = m_tope.AppendNew();
       edge.m_topvi[0] = s.lo;
       edge.m_topvi[1] = s.hi;
-      m_tope_faces.AppendNew();
-      m_topv_edges[s.lo].Append(m_tope.Count() - 1);
-      m_topv_edges[s.hi].Append(m_tope.Count() - 1);
+      m_tope_face_start.Append(m_topfi_store.Count());
     }
-    m_tope_faces[m_tope.Count() - 1].Append(s.face);
+    // The sides of one edge are adjacent once sorted, so its faces are too.
+    m_topfi_store.Append(s.face);
     if (!proper[static_cast<size_t>(s.face)]) continue;
     m_topf[s.face].m_topei[s.slot] = m_tope.Count() - 1;
     m_topf[s.face].m_reve[s.slot] = s.reversed;
   }
+  m_tope_face_start.Append(m_topfi_store.Count());
   for (int f = 0; f < m_topf.Count(); ++f) {
     ON_MeshTopologyFace& tf = m_topf[f];
     if (proper[static_cast<size_t>(f)] && mesh.m_F[f].IsTriangle()) {
@@ -131,18 +136,37 @@ void ON_MeshTopology::BuildEdges(const ON_Mesh& mesh) {
   }
 }
 
+// Each vertex's edges in ascending edge index: counted, then placed in edge order.
+void ON_MeshTopology::ListVertexEdges() {
+  const int groups = m_topv.Count();
+  m_topv_edge_start.Reserve(groups + 1);
+  m_topv_edge_start.SetCount(groups + 1);
+  for (int e = 0; e < m_tope.Count(); ++e) {
+    ++m_topv_edge_start[m_tope[e].m_topvi[0]];
+    ++m_topv_edge_start[m_tope[e].m_topvi[1]];
+  }
+  int start = 0;
+  for (int k = 0; k <= groups; ++k) start += std::exchange(m_topv_edge_start[k], start);
+  std::vector<int> next(m_topv_edge_start.Array(), m_topv_edge_start.Array() + groups);
+  m_topei_store.Reserve(start);
+  m_topei_store.SetCount(start);
+  for (int e = 0; e < m_tope.Count(); ++e) {
+    for (int end : m_tope[e].m_topvi) m_topei_store[next[static_cast<size_t>(end)]++] = e;
+  }
+}
+
 void ON_MeshTopology::LinkRecords() {
   int start = 0;
   for (int k = 0; k < m_topv.Count(); ++k) {
     ON_MeshTopologyVertex& v = m_topv[k];
     v.m_vi = m_vi_store.Array() + start;
     start += v.m_v_count;
-    v.m_tope_count = m_topv_edges[k].Count();
-    v.m_topei = m_topv_edges[k].Array();
+    v.m_tope_count = m_topv_edge_start[k + 1] - m_topv_edge_start[k];
+    v.m_topei = v.m_tope_count > 0 ? m_topei_store.Array() + m_topv_edge_start[k] : nullptr;
   }
   for (int e = 0; e < m_tope.Count(); ++e) {
-    m_tope[e].m_topf_count = m_tope_faces[e].Count();
-    m_tope[e].m_topfi = m_tope_faces[e].Array();
+    m_tope[e].m_topf_count = m_tope_face_start[e + 1] - m_tope_face_start[e];
+    m_tope[e].m_topfi = m_topfi_store.Array() + m_tope_face_start[e];
   }
 }
 
@@ -151,6 +175,12 @@ namespace {
 bool Contains(const int* a, int n, int x) { return std::find(a, a + n, x) != a + n; }
 
 bool HasDuplicates(const int* a, int n) {
+  if (n <= 8) {  // a vertex of a face or a small mesh: no copy
+    for (int i = 1; i < n; ++i) {
+      if (Contains(a, i, a[i])) return true;
+    }
+    return false;
+  }
   std::vector<int> v(a, a + n);
   std::sort(v.begin(), v.end());
   return std::adjacent_find(v.begin(), v.end()) != v.end();
