@@ -31,6 +31,8 @@ class OdDbObjectIterator : public OdRxObject {
 
  private:
   const std::vector<OdDbObjectId>* ids() const;
+  // The current entry of the container's list, or null when done().
+  const OdDbObjectId* current() const;
   void skipErasedFrom(bool forward);
 
   OdDbObjectId m_container;

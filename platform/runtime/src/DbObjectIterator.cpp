@@ -37,19 +37,31 @@ void OdDbObjectIterator::step(bool forward, bool skipErased) {
   if (skipErased) skipErasedFrom(forward);
 }
 
+// The list is looked up once: appending to the container cannot happen while this runs.
 void OdDbObjectIterator::skipErasedFrom(bool forward) {
-  while (!done() && (*ids())[static_cast<size_t>(m_index)].isErased()) {
+  const std::vector<OdDbObjectId>* list = ids();
+  if (!list) return;
+  const long size = static_cast<long>(list->size());
+  while (m_index >= 0 && m_index < size && (*list)[static_cast<size_t>(m_index)].isErased()) {
     m_index += forward ? 1 : -1;
   }
 }
 
+const OdDbObjectId* OdDbObjectIterator::current() const {
+  const std::vector<OdDbObjectId>* list = ids();
+  if (!list || m_index < 0 || m_index >= static_cast<long>(list->size())) return nullptr;
+  return &(*list)[static_cast<size_t>(m_index)];
+}
+
 OdDbObjectId OdDbObjectIterator::objectId() const {
-  return done() ? OdDbObjectId::kNull : (*ids())[static_cast<size_t>(m_index)];
+  const OdDbObjectId* id = current();
+  return id ? *id : OdDbObjectId::kNull;
 }
 
 OdDbEntityPtr OdDbObjectIterator::entity(OdDb::OpenMode mode, bool openErased) {
-  if (done()) return OdDbEntityPtr();
-  OdDbObjectPtr object = objectId().safeOpenObject(mode, openErased);
+  const OdDbObjectId* id = current();
+  if (!id) return OdDbEntityPtr();
+  OdDbObjectPtr object = id->safeOpenObject(mode, openErased);
   return OdDbEntityPtr(static_cast<OdDbEntity*>(object->queryX(OdDbEntity::desc())),
                        kOdRxObjAttach);
 }
