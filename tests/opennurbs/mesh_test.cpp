@@ -398,3 +398,56 @@ TEST(OpennurbsMesh, NaNVerticesNeverMergeAndSortDeterministically) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<int> List(const int* items, int count) {
+  return items == nullptr ? std::vector<int>() : std::vector<int>(items, items + count);
+}
+
+// Two quads sharing an edge, and a vertex no face uses. Topological vertices in x, y order:
+// k0 (0,0) k1 (0,1) k2 (1,0) k3 (1,1) k4 (2,0) k5 (2,1) k6 (9,9).
+TEST(OpennurbsMesh, TopologyListsEdgesOfEachVertexAndFacesOfEachEdge) {
+  ON_Mesh mesh;
+  const double xy[][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {9, 9}};
+  for (int i = 0; i < 7; ++i) mesh.SetVertex(i, ON_3dPoint(xy[i][0], xy[i][1], 0));
+  mesh.SetQuad(0, 0, 1, 4, 3);
+  mesh.SetQuad(1, 1, 2, 5, 4);
+  const ON_MeshTopology& top = mesh.Topology();
+  ASSERT_TRUE(top.IsValid());
+  ASSERT_EQ(top.TopEdgeCount(), 7);
+  const std::vector<std::vector<int>> vertexEdges = {{0, 1}, {0, 2}, {1, 3, 4}, {2, 3, 5},
+                                                     {4, 6}, {5, 6}, {}};
+  ASSERT_EQ(top.TopVertexCount(), 7);
+  for (int k = 0; k < 7; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(List(top.m_topv[k].m_topei, top.m_topv[k].m_tope_count), vertexEdges[k]);
+  }
+  const std::vector<std::vector<int>> edgeFaces = {{0}, {0}, {0}, {0, 1}, {1}, {1}, {1}};
+  for (int e = 0; e < 7; ++e) {
+    SCOPED_TRACE(e);
+    EXPECT_EQ(List(top.m_tope[e].m_topfi, top.m_tope[e].m_topf_count), edgeFaces[e]);
+  }
+  EXPECT_EQ(top.m_topf[1].m_topei[3], 3);  // B's last side, 4 -> 1, runs along e3 reversed
+  EXPECT_TRUE(top.m_topf[1].m_reve[3]);
+}
+
+// Vertices at one location keep ascending index order, for a face's few corners as for a mesh
+// of many vertices.
+TEST(OpennurbsMesh, VerticesAtOneLocationStayInIndexOrder) {
+  for (int locations : {3, 5}) {
+    SCOPED_TRACE(locations);
+    ON_Mesh mesh;
+    const int count = 4 * locations + 1;  // 13 (sorted in place) and 21
+    for (int i = 0; i < count; ++i) mesh.SetVertex(i, ON_3dPoint(locations - i % locations, 0, 0));
+    const ON_MeshTopology& top = mesh.Topology();
+    ASSERT_EQ(top.TopVertexCount(), locations);
+    for (int k = 0; k < locations; ++k) {
+      std::vector<int> expected;
+      for (int i = locations - 1 - k; i < count; i += locations) expected.push_back(i);
+      EXPECT_EQ(List(top.m_topv[k].m_vi, top.m_topv[k].m_v_count), expected);
+    }
+  }
+}
+
+}  // namespace
