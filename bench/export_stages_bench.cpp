@@ -21,7 +21,7 @@
 #include "dxf/DxfError.h"
 #include "dxf/DxfReader.h"
 #include "dxf/DxfWriter.h"
-#include "export/PointCollector.h"
+#include "export/CollectPoints.h"
 
 namespace {
 
@@ -82,9 +82,8 @@ void run(const std::string& drawing, const std::filesystem::path& outDir) {
   ON_3dPointArray points;
   {
     OdDbSelectionSetPtr selection = selectAll(db);
-    PointCollector collector(options, points);
-    for (OdDbSelectionSetIteratorPtr it = selection->newIterator(); !it->done(); it->next())
-      collector.CollectObject(it->objectId());
+    points.Reserve(static_cast<int>(selection->numEntities()));  // as the export does
+    CollectPoints(*selection, options, points);
   }
   walk.done(points.Count());
 

@@ -6,8 +6,8 @@
 #include "KVPoints.h"
 #include "afxdlgs.h"
 #include "create/PointCreation.h"
+#include "export/CollectPoints.h"
 #include "export/DelimiterText.h"
-#include "export/PointCollector.h"
 #include "export/PrintMessage.h"
 #include "host/HostWindow.h"
 #include "host/ProductTitle.h"
@@ -20,14 +20,6 @@ constexpr int kFormatYXZ = 1;
 void ShowNoDrawingMessage(HWND* mainWindow) {
   MessageBoxW(mainWindow ? *mainWindow : nullptr, L"This command needs an active drawing",
               ProductTitle(), MB_ICONWARNING);
-}
-
-// The walk over the selection, in selection order.
-void CollectPoints(const OdDbSelectionSet& selection, const ExportOptions& options,
-                   ON_3dPointArray& points) {
-  PointCollector collector(options, points);
-  for (OdDbSelectionSetIteratorPtr it = selection.newIterator(); !it->done(); it->next())
-    collector.CollectObject(it->objectId());
 }
 
 // One point entity at each collected point, in list order; a point that cannot be added is
