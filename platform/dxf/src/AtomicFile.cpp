@@ -109,6 +109,35 @@ std::uint64_t AtomicFile::copyFrom(int from, std::uint64_t begin, std::uint64_t 
   return begin;
 }
 
+void AtomicFile::skipTo(std::uint64_t offset) {
+  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) fail("cannot write the file");
+}
+
+void AtomicFile::writeAt(std::string_view bytes, std::uint64_t at) {
+  while (!bytes.empty()) {
+    ssize_t n = ::pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(at));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) fail("cannot write the file");
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    at += static_cast<std::uint64_t>(n);
+  }
+}
+
+std::uint64_t AtomicFile::copyFromAt(int from, std::uint64_t begin, std::uint64_t end,
+                                     std::uint64_t at) {
+  while (begin < end) {
+    off_t in = static_cast<off_t>(begin);
+    off_t out = static_cast<off_t>(at);
+    ssize_t n = ::copy_file_range(from, &in, fd_, &out, end - begin, 0);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    ::sync_file_range(fd_, static_cast<off_t>(at), n, SYNC_FILE_RANGE_WRITE);
+    begin += static_cast<std::uint64_t>(n);
+    at += static_cast<std::uint64_t>(n);
+  }
+  return begin;
+}
+
 void AtomicFile::commit() {
   if (::fsync(fd_) != 0) fail("cannot write the file to disk");
   int fd = fd_;

@@ -21,6 +21,12 @@ class AtomicFile {
   // Copies bytes [begin, end) of the open file `from` inside the kernel as far as the file systems
   // allow; gives the offset it got to, from where the caller copies the rest by writing it.
   std::uint64_t copyFrom(int from, std::uint64_t begin, std::uint64_t end);
+  // Sequential writing goes on at byte `offset`, leaving what is before it to the positional
+  // writes below, which may run on another thread at the same time.
+  void skipTo(std::uint64_t offset);
+  void writeAt(std::string_view bytes, std::uint64_t at);
+  // As copyFrom, to the file's bytes from `at` on; gives the source offset it got to.
+  std::uint64_t copyFromAt(int from, std::uint64_t begin, std::uint64_t end, std::uint64_t at);
   // Flushes to disk, keeps the previous target as .bak and renames the temporary over the target.
   void commit();
 

@@ -8,6 +8,7 @@
 #include <cassert>
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include "AppendedEntities.h"
@@ -34,19 +35,37 @@ std::string closingSection(const SourceRecord& s) {
   return w.take();
 }
 
-void copySpan(int from, std::uint64_t begin, std::uint64_t end, AtomicFile& to,
-              const std::string& source) {
-  begin = to.copyFrom(from, begin, end);
-  if (begin == end) return;
+// Reads bytes [begin, end) of the source again and hands them to write(bytes) in pieces.
+template <class Write>
+void readSpan(int from, std::uint64_t begin, std::uint64_t end, const std::string& source,
+              Write&& write) {
   std::vector<char> buf(std::min<std::uint64_t>(end - begin, 1 << 20) + 1);
   while (begin < end) {
     std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(end - begin, buf.size()));
     ssize_t got = ::pread(from, buf.data(), want, static_cast<off_t>(begin));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) throw DxfError(source, "cannot read the drawing's source file again");
-    to.write(std::string_view(buf.data(), static_cast<std::size_t>(got)));
+    write(std::string_view(buf.data(), static_cast<std::size_t>(got)));
     begin += static_cast<std::uint64_t>(got);
   }
+}
+
+// Copies source bytes [begin, end) to the file's sequential position, in the kernel where it can.
+void copySpan(int from, std::uint64_t begin, std::uint64_t end, AtomicFile& to,
+              const std::string& source) {
+  begin = to.copyFrom(from, begin, end);
+  readSpan(from, begin, end, source, [&](std::string_view bytes) { to.write(bytes); });
+}
+
+// The same to the file's bytes from `at` on, without moving its sequential position.
+void copySpanAt(int from, std::uint64_t begin, std::uint64_t end, AtomicFile& to, std::uint64_t at,
+                const std::string& source) {
+  const std::uint64_t copied = to.copyFromAt(from, begin, end, at);
+  at += copied - begin;
+  readSpan(from, copied, end, source, [&](std::string_view bytes) {
+    to.writeAt(bytes, at);
+    at += bytes.size();
+  });
 }
 
 void checkUnchanged(const SourceRecord& s) {
@@ -68,18 +87,23 @@ void saveLossless(OdDbDatabase* db, SourceRecord& s, const std::string& path) {
   int from = ::open(s.path.c_str(), O_RDONLY | O_CLOEXEC);
   if (from < 0) throw DxfError(s.path, "cannot open the drawing's source file again");
   AtomicFile out(path);
-  appended.start();  // formatted while the head of the file is copied
   std::uint64_t added = 0;
   try {
-    std::uint64_t cut = newSeed ? s.handseedBegin : s.insertAt;
-    copySpan(from, 0, cut, out, s.path);
-    if (newSeed) {
-      out.write(seed);
-      copySpan(from, s.handseedEnd, s.insertAt, out, s.path);
-    }
+    // The head (up to where the new entities go) is copied on another thread while they are
+    // formatted and written after it: its length is known.
+    const std::uint64_t cut = newSeed ? s.handseedBegin : s.insertAt;
+    const std::uint64_t head = newSeed ? cut + seed.size() + (s.insertAt - s.handseedEnd) : cut;
+    out.skipTo(head);
+    std::future<void> headCopy = std::async(std::launch::async, [&] {
+      copySpanAt(from, 0, cut, out, 0, s.path);
+      if (!newSeed) return;
+      out.writeAt(seed, cut);
+      copySpanAt(from, s.handseedEnd, s.insertAt, out, cut + seed.size(), s.path);
+    });
     added = appended.writeTo(out);
     if (appending) out.write(closingSection(s));
     copySpan(from, s.insertAt, s.size, out, s.path);
+    headCopy.get();
   } catch (...) {
     ::close(from);
     throw;
